@@ -1,0 +1,13 @@
+// Faults of the system that a test can arm for the next matching call: the linker routes the
+// program's own read() and mmap() through here (--wrap), so the writer meets a real failure
+// return from the call it makes, without any switch in the product.
+#pragma once
+
+#include <cstddef>
+
+// The nth read() asking for exactly nBytes (counting from 1) fails with nError.
+void FailReadOfSize(std::size_t nBytes, int nNth, int nError);
+// The next anonymous mmap() of exactly nBytes fails with ENOMEM.
+void FailMapOfSize(std::size_t nBytes);
+// Disarms both.
+void ClearSystemFaults();

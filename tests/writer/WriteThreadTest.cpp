@@ -1,0 +1,340 @@
+// The write from start to end: what reaches the drive, what the page is told, and what the
+// wizard state holds afterwards, on every path the write can take.
+#include "WriterFixture.h"
+
+#include "framework/core/File.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <map>
+#include <sys/resource.h>
+
+using ::testing::ElementsAre;
+
+TEST_F(WriterTest, FullWriteCopiesTheImageTrackByTrackAndReportsEveryTrack)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), image);
+    EXPECT_EQ(g_nStatus, 0);
+    EXPECT_EQ(g_strError, "");
+    EXPECT_EQ(g_strInputFile, m_strImagePath);
+    EXPECT_EQ(g_strOutputDevice, "A:");
+    EXPECT_EQ(m_counts.nOpens, 1);
+    EXPECT_EQ(m_counts.nWrites, 160);
+    EXPECT_EQ(m_counts.nCloses, 1);
+    ExpectCleanEnd(posts);
+
+    // 160 progress values: they start 0, 0, 1, 1, 2, 3, never reach 100, and every value
+    // from 0 to 99 occurs, sixty of them twice.
+    const std::vector<unsigned>& p = posts.progress;
+    ASSERT_EQ(p.size(), 160u);
+    EXPECT_EQ(std::vector<unsigned>(p.begin(), p.begin() + 10), (std::vector<unsigned>{0, 0, 1, 1, 2, 3, 3, 4, 5, 5}));
+    EXPECT_EQ(std::vector<unsigned>(p.end() - 6, p.end()), (std::vector<unsigned>{96, 96, 97, 98, 98, 99}));
+    std::map<unsigned, int> occurrences;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        ++occurrences[p[i]];
+        if (i > 0) {
+            EXPECT_LE(p[i - 1], p[i]) << "at track " << i;
+        }
+    }
+    EXPECT_EQ(occurrences.size(), 100u);
+    EXPECT_EQ(occurrences.rbegin()->first, 99u);
+    int nTwice = 0;
+    for (const auto& [nValue, nCount] : occurrences)
+        nTwice += nCount == 2;
+    EXPECT_EQ(nTwice, 60);
+}
+
+TEST_F(WriterTest, LongerImageWritesOnlyTheDiskettesSizeWithoutError)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE + 5000);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, DISK_SIZE));
+    EXPECT_EQ(g_nStatus, 0);
+    EXPECT_EQ(g_strError, "");
+    EXPECT_EQ(posts.progress.size(), 160u);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, ShortImageWritesTheWholeTracksBeforeItAndFails)
+{
+    // image size -> whole tracks in it
+    const std::pair<std::size_t, std::size_t> cases[] = {
+        {0, 0},
+        {100, 0},
+        {3 * TRACK_SIZE, 3},
+        {3 * TRACK_SIZE + 100, 3},
+        {DISK_SIZE - 1, 159},
+    };
+    for (const auto& [nSize, nTracks] : cases) {
+        SCOPED_TRACE("image of " + std::to_string(nSize) + " bytes");
+        SetUp();
+        const std::vector<char> image = PlaceImage(nSize);
+
+        const SPostSummary posts = RunWrite();
+
+        EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, nTracks * TRACK_SIZE));
+        EXPECT_EQ(g_nStatus, -1);
+        EXPECT_EQ(g_strError, "Unexpected end of file.");
+        EXPECT_EQ(posts.progress.size(), nTracks);
+        EXPECT_FALSE(m_counts.bOpen);
+        ExpectCleanEnd(posts);
+    }
+}
+
+TEST_F(WriterTest, MissingOrHeldImageNeverOpensTheDevice)
+{
+    {
+        SCOPED_TRACE("missing image");
+        const SPostSummary posts = RunWrite();
+        EXPECT_EQ(g_nStatus, -1);
+        EXPECT_EQ(g_strError, "Unable to open input file.");
+        EXPECT_EQ(g_strInputFile, m_strImagePath);
+        EXPECT_EQ(g_strOutputDevice, "A:");
+        EXPECT_TRUE(posts.progress.empty());
+        ExpectCleanEnd(posts);
+    }
+    {
+        SCOPED_TRACE("image held by another opener");
+        SetUp();
+        PlaceImage(DISK_SIZE);
+        CFile holder;
+        ASSERT_TRUE(holder.Open(m_strImagePath, CFile::modeRead));
+
+        const SPostSummary posts = RunWrite();
+
+        EXPECT_EQ(g_nStatus, -1);
+        EXPECT_EQ(g_strError, "Unable to open input file.");
+        EXPECT_EQ(g_strInputFile, m_strImagePath);
+        EXPECT_TRUE(posts.progress.empty());
+        ExpectCleanEnd(posts);
+    }
+    EXPECT_EQ(m_counts.nOpens, 0);
+    EXPECT_TRUE(ReadWholeFile(m_strDriveA).empty());
+}
+
+TEST_F(WriterTest, MissingDeviceIsNotCreatedAndReleasesTheImage)
+{
+    PlaceImage(DISK_SIZE);
+    std::filesystem::remove(m_strDriveA);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(g_strError, "Unable to open output device.");
+    EXPECT_EQ(g_strOutputDevice, "A:");
+    EXPECT_FALSE(std::filesystem::exists(m_strDriveA));
+    EXPECT_TRUE(posts.progress.empty());
+    ExpectCleanEnd(posts);
+    CFile reopened;
+    EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
+}
+
+namespace {
+
+// Lets the writer's process write no file beyond nBytes while it lives; a write that would
+// go further fails, or stops short at the limit, just as a medium does at its end.
+class CFileSizeLimit
+{
+public:
+    explicit CFileSizeLimit(rlim_t nBytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = nBytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~CFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+} // namespace
+
+TEST_F(WriterTest, FailingTrackEndsTheWriteWithTheSystemsCodeAndText)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    SPostSummary posts;
+    {
+        CFileSizeLimit limit(7 * TRACK_SIZE);
+        posts = RunWrite();
+    }
+    EXPECT_EQ(g_nStatus, EFBIG);
+    EXPECT_EQ(g_strError, std::strerror(EFBIG));
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, 7 * TRACK_SIZE));
+    EXPECT_EQ(m_counts.nWrites, 8) << "no track after the failed one";
+    EXPECT_EQ(posts.progress.size(), 7u);
+    EXPECT_EQ(m_counts.nCloses, 1);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, TrackWrittenOnlyInPartIsAFailedTrack)
+{
+    PlaceImage(DISK_SIZE);
+    SPostSummary posts;
+    {
+        CFileSizeLimit limit(7 * TRACK_SIZE + 100);
+        posts = RunWrite();
+    }
+    EXPECT_EQ(g_nStatus, ENOSPC);
+    EXPECT_EQ(g_strError, std::strerror(ENOSPC));
+    EXPECT_EQ(posts.progress.size(), 7u);
+    EXPECT_EQ(m_counts.nWrites, 8);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, DeviceThatRefusesEveryWriteFailsAtTheFirstTrack)
+{
+    PlaceImage(DISK_SIZE);
+    std::filesystem::remove(m_strDriveA);
+    std::filesystem::create_symlink("/dev/full", m_strDriveA);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, ENOSPC);
+    EXPECT_EQ(g_strError, std::strerror(ENOSPC));
+    EXPECT_TRUE(posts.progress.empty());
+    EXPECT_EQ(m_counts.nWrites, 1);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, StopBeforeTheFirstTrackStillWritesAndReportsThatTrack)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+
+    const SPostSummary posts = RunWrite(/*bStopFirst=*/true);
+
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, TRACK_SIZE));
+    EXPECT_THAT(posts.progress, ElementsAre(0u));
+    EXPECT_EQ(g_nStatus, 0);
+    EXPECT_EQ(g_strError, "");
+    EXPECT_EQ(m_counts.nCloses, 1);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, StopDuringATrackEndsAfterThatTrack)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    CPostRecorder recorder;
+    // The page's Cancel arrives while track 50 is being reported.
+    recorder.onProgress = [this](std::size_t nProgress) {
+        if (nProgress == 50)
+            m_pThread->Stop();
+    };
+
+    const SPostSummary posts = RunWrite(recorder);
+
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, 50 * TRACK_SIZE));
+    EXPECT_EQ(posts.progress.size(), 50u);
+    EXPECT_EQ(g_nStatus, 0);
+    EXPECT_EQ(g_strError, "");
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, StopFromAnotherThreadLeavesWholeTracksOnly)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    CPostRecorder recorder;
+    CTestWriteThread thread(m_strProgramPath, m_strDriveA, m_strDriveB, m_counts);
+    thread.SetPage(&recorder);
+    ASSERT_TRUE(thread.CreateThread(0, 0, nullptr));
+
+    recorder.WaitForProgress(20);
+    thread.Stop();
+    const SPostSummary posts = Summarize(recorder.WaitForCompletion());
+    ASSERT_EQ(WaitForSingleObject(thread.m_hThread, INFINITE), WAIT_OBJECT_0);
+
+    const std::size_t nTracks = posts.progress.size();
+    EXPECT_GE(nTracks, 20u);
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, nTracks * TRACK_SIZE));
+    EXPECT_EQ(static_cast<std::size_t>(m_counts.nWrites.load()), nTracks);
+    EXPECT_EQ(g_nStatus, 0);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, DriveBWritesTheSecondDriveOnly)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    g_nDrive = 1;
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_strOutputDevice, "B:");
+    EXPECT_EQ(ReadWholeFile(m_strDriveB), image);
+    EXPECT_TRUE(ReadWholeFile(m_strDriveA).empty());
+    EXPECT_EQ(g_nStatus, 0);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, DriveOutsideAAndBOpensNoDevice)
+{
+    PlaceImage(DISK_SIZE);
+    g_nDrive = -1;  // no radio button selected
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_strError, "Unable to open output device.");
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(m_counts.nWrites, 0);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, NothingResetsARecordedFailure)
+{
+    RunWrite();  // no image yet
+    ASSERT_EQ(g_nStatus, -1);
+
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    g_nDrive = 1;
+    RunWrite();
+
+    EXPECT_EQ(ReadWholeFile(m_strDriveB), image);
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(g_strError, "Unable to open input file.");
+    EXPECT_EQ(g_strOutputDevice, "B:");
+}
+
+TEST_F(WriterTest, NoTrackBufferFailsBeforeAnythingIsOpened)
+{
+    PlaceImage(DISK_SIZE);
+    FailMapOfSize(TRACK_SIZE);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(g_strError, "Nicht gen\u00fcgend Speicher.");
+    EXPECT_EQ(g_strInputFile, m_strImagePath);
+    EXPECT_EQ(g_strOutputDevice, "A:");
+    EXPECT_EQ(m_counts.nOpens, 0);
+    ExpectCleanEnd(posts);
+}
+
+TEST_F(WriterTest, ReadErrorOfTheImageEndsTheWriteWithTheFileLayersText)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    FailReadOfSize(TRACK_SIZE, 4, EIO);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(g_strError, "Ein Hardware-E/A-Fehler wurde w\u00e4hrend des Zugriffs auf eine unbenannte Datei gemeldet.");
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, 3 * TRACK_SIZE));
+    EXPECT_EQ(posts.progress.size(), 3u);
+    EXPECT_EQ(m_counts.nCloses, 1);
+    ExpectCleanEnd(posts);
+    CFile reopened;
+    EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
+}

@@ -1,0 +1,151 @@
+// A write as the wizard runs it, but with the program "installed" in a temporary directory,
+// files standing in for drives A: and B:, and a recorder standing in for the writing page.
+#pragma once
+
+#include "PostRecorder.h"
+#include "SystemFaults.h"
+#include "tests/support/TempDir.h"
+#include "writer/BlockDeviceAccess.h"
+#include "writer/DiskGeometry.h"
+#include "writer/WizardState.h"
+#include "writer/WriteThread.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+// Counts what the writer asks of the drive, and passes every request on to the real access.
+class CSpyDiskAccess : public CDiskAccess
+{
+public:
+    struct SCounts
+    {
+        std::atomic<int> nOpens{0};
+        std::atomic<int> nWrites{0};
+        std::atomic<int> nCloses{0};
+        std::atomic<bool> bOpen{false};
+    };
+
+    CSpyDiskAccess(std::unique_ptr<CDiskAccess> pReal, SCounts& counts) : m_pReal(std::move(pReal)), m_counts(counts) {}
+
+    bool Open() override
+    {
+        ++m_counts.nOpens;
+        const bool bOpened = m_pReal->Open();
+        m_counts.bOpen = bOpened;
+        return bOpened;
+    }
+    bool WriteTrack(unsigned nFirstSector, const void* pTrack) override
+    {
+        ++m_counts.nWrites;
+        return m_pReal->WriteTrack(nFirstSector, pTrack);
+    }
+    void Close() override
+    {
+        if (m_counts.bOpen.exchange(false))
+            ++m_counts.nCloses;
+        m_pReal->Close();
+    }
+
+private:
+    std::unique_ptr<CDiskAccess> m_pReal;
+    SCounts& m_counts;
+};
+
+// The writer as the product builds it, aimed at the temporary installation.
+class CTestWriteThread : public CWriteThread
+{
+public:
+    CTestWriteThread(std::string strProgramPath, std::string strDriveA, std::string strDriveB, CSpyDiskAccess::SCounts& counts)
+        : m_strProgramPath(std::move(strProgramPath)), m_strDriveA(std::move(strDriveA)), m_strDriveB(std::move(strDriveB)), m_counts(counts)
+    {
+    }
+
+protected:
+    std::string GetProgramPath() const override { return m_strProgramPath; }
+
+    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
+    {
+        const std::string strPath = nDrive == 0 ? m_strDriveA : nDrive == 1 ? m_strDriveB : std::string();
+        return std::make_unique<CSpyDiskAccess>(std::make_unique<CBlockDeviceAccess>(strPath), m_counts);
+    }
+
+private:
+    std::string m_strProgramPath, m_strDriveA, m_strDriveB;
+    CSpyDiskAccess::SCounts& m_counts;
+};
+
+class WriterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_nDrive = 0;
+        g_nImage = 0;
+        g_nStatus = 0;
+        g_strError.clear();
+        g_strInputFile.clear();
+        g_strOutputDevice.clear();
+        ClearSystemFaults();
+        m_counts.nOpens = 0;
+        m_counts.nWrites = 0;
+        m_counts.nCloses = 0;
+        m_counts.bOpen = false;
+        WriteWholeFile(m_strDriveA, {});
+        WriteWholeFile(m_strDriveB, {});
+    }
+    void TearDown() override { ClearSystemFaults(); }
+
+    // Puts an image of nBytes beside the program and returns its content.
+    std::vector<char> PlaceImage(std::size_t nBytes)
+    {
+        std::vector<char> image = PatternImage(nBytes);
+        WriteWholeFile(m_strImagePath, image);
+        return image;
+    }
+
+    // Runs one write the way the writing page does: hand over the page, start, and wait
+    // for the completion message and then for the thread's end.
+    SPostSummary RunWrite(CPostRecorder& recorder, bool bStopFirst = false)
+    {
+        CTestWriteThread thread(m_strProgramPath, m_strDriveA, m_strDriveB, m_counts);
+        m_pThread = &thread;
+        thread.SetPage(&recorder);
+        if (bStopFirst)
+            thread.Stop();
+        EXPECT_TRUE(thread.CreateThread(0, 0, nullptr));
+        const std::vector<SPostedMessage> messages = recorder.WaitForCompletion();
+        EXPECT_EQ(WaitForSingleObject(thread.m_hThread, INFINITE), WAIT_OBJECT_0);
+        m_pThread = nullptr;
+        return Summarize(messages);
+    }
+
+    SPostSummary RunWrite(bool bStopFirst = false)
+    {
+        CPostRecorder recorder;
+        return RunWrite(recorder, bStopFirst);
+    }
+
+    // Writes that the writer ended in one piece: every track is either written or not,
+    // and a completion came once and last.
+    static void ExpectCleanEnd(const SPostSummary& summary)
+    {
+        EXPECT_EQ(summary.nCompletions, 1);
+        EXPECT_TRUE(summary.bCompletionLast);
+        EXPECT_TRUE(summary.bCompletionWellFormed);
+    }
+
+    std::vector<char> Prefix(const std::vector<char>& data, std::size_t nBytes) const
+    {
+        return {data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(nBytes, data.size()))};
+    }
+
+    CTempDir m_dir;
+    const std::string m_strProgramPath = m_dir / "korvant-setup";
+    const std::string m_strImagePath = m_dir / "korvant-setup.000";
+    const std::string m_strDriveA = m_dir / "fd0";
+    const std::string m_strDriveB = m_dir / "fd1";
+    CSpyDiskAccess::SCounts m_counts;
+    CWriteThread* m_pThread = nullptr;
+};

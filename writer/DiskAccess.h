@@ -1,0 +1,26 @@
+// One way to the raw diskette, for one write. Each platform family has its own; the writer
+// chooses one at the start of every write and uses it from the open to the close.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class CDiskAccess
+{
+public:
+    virtual ~CDiskAccess() = default;
+
+    // Opens the drive for writing. FALSE when it cannot be opened; nothing is recorded then.
+    virtual bool Open() = 0;
+
+    // Writes one whole track (SECTORS_PER_TRACK sectors) starting at nFirstSector. Tracks
+    // come in ascending order from sector 0. On failure records g_nStatus and g_strError
+    // and returns false; the writer then writes no further track.
+    virtual bool WriteTrack(unsigned nFirstSector, const void* pTrack) = 0;
+
+    // Closes the drive if it is open; safe to call more than once.
+    virtual void Close() = 0;
+};
+
+// The way to drive nDrive (0 = A:, 1 = B:) on the platform family this process runs on.
+std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive);

@@ -1,0 +1,10 @@
+#include "WizardState.h"
+
+int g_nDrive = 0;
+int g_nImage = 0;
+int g_nStatus = 0;
+
+// Constructed in this order at start-up and destroyed in reverse at exit.
+std::string g_strError;
+std::string g_strInputFile;
+std::string g_strOutputDevice;

@@ -1,0 +1,133 @@
+#include "WriteThread.h"
+
+#include "DiskGeometry.h"
+#include "ImagePath.h"
+#include "WizardState.h"
+#include "framework/core/Exception.h"
+#include "framework/core/File.h"
+#include "framework/core/ModulePath.h"
+#include "framework/core/PageMemory.h"
+#include "res/Resource.h"
+
+#include <new>
+
+namespace {
+
+const char s_szNoInputFile[] = "Unable to open input file.";
+const char s_szNoOutputDevice[] = "Unable to open output device.";
+const char s_szUnexpectedEnd[] = "Unexpected end of file.";
+
+// Room for an exception's text: the text is cut to 255 characters.
+constexpr UINT s_nErrorTextSize = 256;
+
+void RecordFailure(const std::string& strError)
+{
+    g_strError = strError;
+    g_nStatus = -1;
+}
+
+void RecordException(const CException& e)
+{
+    char szError[s_nErrorTextSize];
+    e.GetErrorMessage(szError, s_nErrorTextSize);
+    RecordFailure(szError);
+}
+
+} // namespace
+
+CWriteThread::CWriteThread() = default;
+
+CWriteThread::~CWriteThread() = default;
+
+void CWriteThread::SetPage(CPostTarget* pPage)
+{
+    m_pPage = pPage;
+}
+
+void CWriteThread::Stop()
+{
+    m_bStop.store(1);
+}
+
+std::string CWriteThread::GetProgramPath() const
+{
+    return GetModuleFilePath();
+}
+
+std::unique_ptr<CDiskAccess> CWriteThread::ChooseDiskAccess(int nDrive) const
+{
+    return ::ChooseDiskAccess(nDrive);
+}
+
+void CWriteThread::PostToPage(UINT nMessage, WPARAM wParam) const
+{
+    if (m_pPage != nullptr)
+        m_pPage->Post(nMessage, wParam, 0);
+}
+
+BOOL CWriteThread::InitInstance()
+{
+    // Preparing: the file object, the way to the drive and one track's buffer.
+    CFile fileImage;
+    std::unique_ptr<CDiskAccess> pDisk;
+    void* pTrack = AllocatePageRegion(TRACK_SIZE);
+    bool bDeviceOpen = false;
+
+    try {
+        const int nDrive = g_nDrive;
+        pDisk = ChooseDiskAccess(nDrive);
+
+        // The image path and the device text are recorded before anything is opened, so
+        // that the error page can name both whatever happens next.
+        g_strInputFile = ImagePathBeside(GetProgramPath(), ImageExtension(g_nImage));
+        g_strOutputDevice = OutputDeviceText(nDrive);
+
+        if (pTrack == nullptr)
+            throw new CMemoryException;
+
+        if (!fileImage.Open(g_strInputFile, CFile::modeRead)) {
+            RecordFailure(s_szNoInputFile);
+        } else if (!pDisk || !pDisk->Open()) {
+            RecordFailure(s_szNoOutputDevice);
+            fileImage.Abort();
+        } else {
+            bDeviceOpen = true;
+            CopyImage(fileImage, *pDisk, pTrack);
+            pDisk->Close();
+            bDeviceOpen = false;
+            fileImage.Abort();
+        }
+    } catch (CException* e) {
+        RecordException(*e);
+        e->Delete();
+    } catch (const std::bad_alloc&) {
+        RecordException(CMemoryException());
+    }
+    if (bDeviceOpen)
+        pDisk->Close();
+
+    // Finishing, on every path: the buffer goes back, then the page learns that we are done.
+    ReleasePageRegion(pTrack, TRACK_SIZE);
+    PostToPage(WM_COMMAND, MAKEWPARAM(IDC_NEXT, 0));
+    return FALSE;
+}
+
+void CWriteThread::CopyImage(CFile& fileImage, CDiskAccess& disk, void* pTrack)
+{
+    for (unsigned nSector = 0; nSector < DISK_SECTORS; nSector += SECTORS_PER_TRACK) {
+        if (fileImage.Read(pTrack, TRACK_SIZE) != TRACK_SIZE) {
+            RecordFailure(s_szUnexpectedEnd);
+            return;
+        }
+        if (!disk.WriteTrack(nSector, pTrack))
+            return;
+        PostToPage(WM_APP, nSector * 100 / DISK_SECTORS);
+        if (m_bStop.load() != 0)
+            return;
+    }
+}
+
+int CWriteThread::ExitInstance()
+{
+    return CWinThread::ExitInstance();
+}

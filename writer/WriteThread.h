@@ -1,0 +1,49 @@
+// The image writer: a worker thread that copies the image beside the program onto the
+// diskette track by track, tells its page how far it got, and leaves the outcome in the
+// wizard state. It reaches the page only by posted messages and never waits for it.
+#pragma once
+
+#include "DiskAccess.h"
+#include "framework/core/PostTarget.h"
+#include "framework/core/WinThread.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+class CFile;
+
+class CWriteThread : public CWinThread
+{
+public:
+    CWriteThread();
+    ~CWriteThread() override;
+
+    // The page whose window receives the progress and completion messages. Set before the
+    // thread is started; the writer uses nothing of the page but its posting.
+    void SetPage(CPostTarget* pPage);
+
+    // Asks the writer to stop after the track it is writing; returns at once.
+    void Stop();
+
+    // The whole write; returns FALSE so that the thread ends when it is done.
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Sets g_strError to the BIOS disk status text of the low 8 bits of nStatus.
+    static void SetDiskErrorText(int nStatus);
+
+protected:
+    // The program's own path; the image is looked for beside it.
+    virtual std::string GetProgramPath() const;
+    // The way to drive nDrive for this write.
+    virtual std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const;
+
+private:
+    void PostToPage(UINT nMessage, WPARAM wParam) const;
+    void CopyImage(CFile& fileImage, CDiskAccess& disk, void* pTrack);
+
+    // Only ever goes from 0 to 1; the page sets it while the writer reads it.
+    std::atomic<int> m_bStop{0};
+    CPostTarget* m_pPage = nullptr;
+};
