@@ -1,1 +1,267 @@
-int main() { return 0; }
+// The writer against dd on the same target: a full 1,474,560-byte image, written
+// synchronously in 9216-byte requests by both, several rounds each, interleaved so that
+// neither profits from the other's caches. Prints the medians, the writer's extra memory,
+// and as the last line the ratio of the medians.
+#include "writer/BlockDeviceAccess.h"
+#include "writer/DiskGeometry.h"
+#include "writer/WizardState.h"
+#include "writer/WriteThread.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstddef>
+#include <cstdlib>
+#include <filesystem>
+#include <malloc.h>
+#include <fstream>
+#include <mutex>
+#include <new>
+#include <string>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Heap use of the whole process, so that whatever a write allocates is seen.
+std::atomic<long> s_nLiveBytes{0};
+std::atomic<long> s_nPeakBytes{0};
+std::atomic<long> s_nAllocations{0};
+
+void CountAllocation(std::size_t nBytes)
+{
+    const long nLive = s_nLiveBytes += static_cast<long>(nBytes);
+    long nPeak = s_nPeakBytes.load();
+    while (nLive > nPeak && !s_nPeakBytes.compare_exchange_weak(nPeak, nLive)) {
+    }
+    ++s_nAllocations;
+}
+
+// Pages the writer maps for itself (its track buffer), seen through the linker's --wrap.
+std::atomic<long> s_nMappedBytes{0};
+std::atomic<long> s_nPeakMappedBytes{0};
+
+} // namespace
+
+// Counted by the size the allocator really handed out, so that deletion can count it back.
+void* operator new(std::size_t nBytes)
+{
+    void* p = std::malloc(nBytes);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    CountAllocation(::malloc_usable_size(p));
+    return p;
+}
+
+void operator delete(void* p) noexcept
+{
+    if (p != nullptr)
+        s_nLiveBytes -= static_cast<long>(::malloc_usable_size(p));
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    operator delete(p);
+}
+
+extern "C" {
+void* __real_mmap(void*, std::size_t, int, int, int, off_t);
+int __real_munmap(void*, std::size_t);
+
+void* __wrap_mmap(void* pAddress, std::size_t nBytes, int nProtection, int nFlags, int fd, off_t nOffset)
+{
+    void* p = __real_mmap(pAddress, nBytes, nProtection, nFlags, fd, nOffset);
+    if (p != MAP_FAILED) {
+        const long nMapped = s_nMappedBytes += static_cast<long>(nBytes);
+        long nPeak = s_nPeakMappedBytes.load();
+        while (nMapped > nPeak && !s_nPeakMappedBytes.compare_exchange_weak(nPeak, nMapped)) {
+        }
+    }
+    return p;
+}
+
+int __wrap_munmap(void* pAddress, std::size_t nBytes)
+{
+    const int nResult = __real_munmap(pAddress, nBytes);
+    if (nResult == 0)
+        s_nMappedBytes -= static_cast<long>(nBytes);
+    return nResult;
+}
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Stands in for the writing page: counts progress and wakes the bench at the completion.
+class CCompletionLatch : public CPostTarget
+{
+public:
+    void Post(UINT nMessage, WPARAM, LPARAM) override
+    {
+        if (nMessage == WM_APP) {
+            ++m_nProgress;
+            return;
+        }
+        std::lock_guard lock(m_mutex);
+        m_bDone = true;
+        m_done.notify_all();
+    }
+    void Wait()
+    {
+        std::unique_lock lock(m_mutex);
+        m_done.wait(lock, [this] { return m_bDone; });
+    }
+    int Progress() const { return m_nProgress; }
+
+private:
+    std::atomic<int> m_nProgress{0};
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_bDone = false;
+};
+
+class CBenchWriteThread : public CWriteThread
+{
+public:
+    CBenchWriteThread(std::string strProgram, std::string strTarget)
+        : m_strProgram(std::move(strProgram)), m_strTarget(std::move(strTarget))
+    {
+    }
+
+protected:
+    std::string GetProgramPath() const override { return m_strProgram; }
+    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int) const override
+    {
+        return std::make_unique<CBlockDeviceAccess>(m_strTarget);
+    }
+
+private:
+    std::string m_strProgram, m_strTarget;
+};
+
+struct SWriterRun
+{
+    double dSeconds;
+    long nPeakHeap;
+    long nAllocations;
+    long nPeakMapped;
+    int nProgress;
+};
+
+SWriterRun RunWriter(const std::string& strProgram, const std::string& strTarget)
+{
+    CCompletionLatch latch;
+    CBenchWriteThread thread(strProgram, strTarget);
+    thread.SetPage(&latch);
+
+    const long nHeapBefore = s_nLiveBytes.load();
+    s_nPeakBytes = nHeapBefore;
+    const long nMappedBefore = s_nMappedBytes.load();
+    s_nPeakMappedBytes = nMappedBefore;
+    const long nAllocationsBefore = s_nAllocations.load();
+
+    const Clock::time_point start = Clock::now();
+    if (!thread.CreateThread(0, 0, nullptr)) {
+        std::fprintf(stderr, "cannot start the writer thread\n");
+        std::exit(1);
+    }
+    latch.Wait();
+    WaitForSingleObject(thread.m_hThread, INFINITE);
+    const double dSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+
+    return {dSeconds, s_nPeakBytes.load() - nHeapBefore, s_nAllocations.load() - nAllocationsBefore,
+            s_nPeakMappedBytes.load() - nMappedBefore, latch.Progress()};
+}
+
+double RunDd(const std::string& strImage, const std::string& strTarget)
+{
+    const std::string strIf = "if=" + strImage;
+    const std::string strOf = "of=" + strTarget;
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::execlp("dd", "dd", strIf.c_str(), strOf.c_str(), "bs=9216", "oflag=sync", "conv=notrunc", "status=none",
+                 static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int nStatus = 0;
+    ::waitpid(pid, &nStatus, 0);
+    const double dSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+    if (!WIFEXITED(nStatus) || WEXITSTATUS(nStatus) != 0) {
+        std::fprintf(stderr, "dd failed\n");
+        std::exit(1);
+    }
+    return dSeconds;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 != 0 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+std::vector<char> ReadFile(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int nRounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+
+    std::string strDir = (std::filesystem::temp_directory_path() / "korvant-bench-XXXXXX").string();
+    if (::mkdtemp(strDir.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::string strProgram = strDir + "/korvant-setup";
+    const std::string strImage = strDir + "/korvant-setup.000";
+    const std::string strTarget = strDir + "/floppy.img";
+
+    std::vector<char> image(DISK_SIZE);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<char>((i * 131 + i / TRACK_SIZE) & 0xFF);
+    std::ofstream(strImage, std::ios::binary).write(image.data(), static_cast<std::streamsize>(image.size()));
+    std::ofstream(strTarget, std::ios::binary).write(std::string(DISK_SIZE, '\0').data(), DISK_SIZE);
+
+    std::printf("target: %s (%s)\n", strTarget.c_str(), "ordinary file, synchronous writes of 9216 bytes");
+    std::printf("rounds: %d each, interleaved\n", nRounds);
+
+    std::vector<double> writerTimes, ddTimes;
+    SWriterRun last{};
+    for (int nRound = 0; nRound < nRounds; ++nRound) {
+        // Alternate who goes first, so that neither always meets the other's aftermath.
+        if (nRound % 2 == 0)
+            ddTimes.push_back(RunDd(strImage, strTarget));
+        last = RunWriter(strProgram, strTarget);
+        writerTimes.push_back(last.dSeconds);
+        if (nRound % 2 != 0)
+            ddTimes.push_back(RunDd(strImage, strTarget));
+
+        if (g_nStatus != 0 || last.nProgress != static_cast<int>(DISK_TRACKS) || ReadFile(strTarget) != image) {
+            std::fprintf(stderr, "the writer did not write the image: status %d, %s\n", g_nStatus, g_strError.c_str());
+            return 1;
+        }
+    }
+    std::filesystem::remove_all(strDir);
+
+    const double dWriter = Median(writerTimes);
+    const double dDd = Median(ddTimes);
+    std::printf("writer median: %.2f ms (%u tracks, %d progress posts)\n", dWriter * 1000, DISK_TRACKS, last.nProgress);
+    std::printf("dd median:     %.2f ms\n", dDd * 1000);
+    std::printf("writer peak extra memory: %ld bytes mapped for the track buffer, %ld bytes of heap in %ld allocations"
+                " (for %u tracks: nothing per track)\n",
+                last.nPeakMapped, last.nPeakHeap, last.nAllocations, DISK_TRACKS);
+    std::printf("writer/dd time ratio: %.2f\n", dWriter / dDd);
+    return 0;
+}
