@@ -1,0 +1,76 @@
+// The writer on a real block device, reached through a link as /dev/fd0 is.
+#include "LoopDevice.h"
+#include "WriterFixture.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+class BlockDeviceTest : public WriterTest
+{
+protected:
+    void SetUp() override
+    {
+        WriterTest::SetUp();
+        WriteWholeFile(m_strDiskette, std::vector<char>(DISK_SIZE, '\x5A'));
+        m_pLoop = std::make_unique<CLoopDevice>(m_strDiskette);
+        if (!m_pLoop->IsReady())
+            GTEST_SKIP() << "no loop device available (needs root)";
+        std::filesystem::remove(m_strDriveA);
+        std::filesystem::create_symlink(m_pLoop->Path(), m_strDriveA);
+    }
+    void TearDown() override { m_pLoop.reset(); }
+
+    const std::string m_strDiskette = m_dir / "diskette.img";
+    std::unique_ptr<CLoopDevice> m_pLoop;
+};
+
+TEST_F(BlockDeviceTest, FullWriteReachesTheMediumBehindTheLink)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, 0) << g_strError;
+    EXPECT_EQ(posts.progress.size(), 160u);
+    m_pLoop.reset();  // detach, so the backing file is read as the medium holds it
+    EXPECT_EQ(ReadWholeFile(m_strDiskette), image);
+}
+
+TEST_F(BlockDeviceTest, ClaimedDeviceIsNotWritten)
+{
+    PlaceImage(DISK_SIZE);
+    // Holding the device exclusively is what a mounted file system does.
+    const int claim = ::open(m_pLoop->Path().c_str(), O_RDONLY | O_EXCL | O_CLOEXEC);
+    ASSERT_NE(claim, -1);
+
+    const SPostSummary posts = RunWrite();
+    ::close(claim);
+
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(g_strError, "Unable to open output device.");
+    EXPECT_EQ(m_counts.nWrites, 0);
+    m_pLoop.reset();
+    EXPECT_EQ(ReadWholeFile(m_strDiskette), std::vector<char>(DISK_SIZE, '\x5A'));
+}
+
+TEST_F(BlockDeviceTest, DeviceSmallerThanADisketteFailsAtItsEnd)
+{
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    m_pLoop.reset();
+    std::filesystem::resize_file(m_strDiskette, 100 * TRACK_SIZE + 512);
+    m_pLoop = std::make_unique<CLoopDevice>(m_strDiskette);
+    ASSERT_TRUE(m_pLoop->IsReady());
+    std::filesystem::remove(m_strDriveA);
+    std::filesystem::create_symlink(m_pLoop->Path(), m_strDriveA);
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, ENOSPC);
+    EXPECT_EQ(g_strError, std::strerror(ENOSPC));
+    EXPECT_EQ(posts.progress.size(), 100u);
+    m_pLoop.reset();
+    const std::vector<char> medium = ReadWholeFile(m_strDiskette);
+    EXPECT_EQ(std::vector<char>(medium.begin(), medium.begin() + 100 * TRACK_SIZE), Prefix(image, 100 * TRACK_SIZE));
+}
