@@ -71,7 +71,6 @@ BOOL CWriteThread::InitInstance()
     CFile fileImage;
     std::unique_ptr<CDiskAccess> pDisk;
     void* pTrack = AllocatePageRegion(TRACK_SIZE);
-    bool bDeviceOpen = false;
 
     try {
         const int nDrive = g_nDrive;
@@ -91,10 +90,8 @@ BOOL CWriteThread::InitInstance()
             RecordFailure(s_szNoOutputDevice);
             fileImage.Abort();
         } else {
-            bDeviceOpen = true;
             CopyImage(fileImage, *pDisk, pTrack);
             pDisk->Close();
-            bDeviceOpen = false;
             fileImage.Abort();
         }
     } catch (CException* e) {
@@ -103,7 +100,8 @@ BOOL CWriteThread::InitInstance()
     } catch (const std::bad_alloc&) {
         RecordException(CMemoryException());
     }
-    if (bDeviceOpen)
+    // A file-layer exception leaves the device open; the image closes with its object.
+    if (pDisk)
         pDisk->Close();
 
     // Finishing, on every path: the buffer goes back, then the page learns that we are done.
