@@ -39,11 +39,6 @@ public:
     CFd& operator=(const CFd&) = delete;
 
     int Get() const { return m_fd; }
-    void Reset(int fd)
-    {
-        Close();
-        m_fd = fd;
-    }
     void Close()
     {
         if (m_fd >= 0)
@@ -58,6 +53,18 @@ private:
 std::string ErrnoText(const std::string& strWhat)
 {
     return strWhat + ": " + std::strerror(errno);
+}
+
+// A value inside a comma-separated QEMU option, where a comma of its own is written twice.
+std::string OptionValue(const std::string& str)
+{
+    std::string strValue;
+    for (const char c : str) {
+        strValue += c;
+        if (c == ',')
+            strValue += ',';
+    }
+    return strValue;
 }
 
 // Milliseconds left until deadline, for poll(); never negative.
@@ -158,21 +165,25 @@ SBootOutcome BootDiskette(const std::string& strImage, const std::string& strExp
 
     const Clock::time_point start = Clock::now();
     CTempDir dir;
-    const std::string strSerial = dir / "serial";
+    const std::string strSerialPipe = dir / "serial";
     const std::string strScreenFile = dir / "screen.bin";
     const std::string strErrorFile = dir / "qemu.err";
 
     // The serial port goes to a pair of named pipes that QEMU opens read-write; we keep the
     // read end of its output, so that each byte is seen when it is sent.
-    if (::mkfifo((strSerial + ".in").c_str(), 0600) != 0 || ::mkfifo((strSerial + ".out").c_str(), 0600) != 0) {
+    if (::mkfifo((strSerialPipe + ".in").c_str(), 0600) != 0 || ::mkfifo((strSerialPipe + ".out").c_str(), 0600) != 0) {
         outcome.strProblem = ErrnoText("cannot make the serial port's pipes");
         return outcome;
     }
     // Read-write, so that the pipe has a writer of ours and never reports a hang-up.
-    CFd serial(::open((strSerial + ".out").c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
-    int toQemu[2], fromQemu[2];
-    if (serial.Get() < 0 || ::pipe2(toQemu, O_CLOEXEC) != 0) {
+    CFd serial(::open((strSerialPipe + ".out").c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    if (serial.Get() < 0) {
         outcome.strProblem = ErrnoText("cannot open the serial port's pipe");
+        return outcome;
+    }
+    int toQemu[2], fromQemu[2];
+    if (::pipe2(toQemu, O_CLOEXEC) != 0) {
+        outcome.strProblem = ErrnoText("cannot make a pipe");
         return outcome;
     }
     CFd monitorIn(toQemu[1]), qemuStdin(toQemu[0]);
@@ -182,15 +193,19 @@ SBootOutcome BootDiskette(const std::string& strImage, const std::string& strExp
     }
     CFd monitorOut(fromQemu[0]), qemuStdout(fromQemu[1]);
     CFd qemuStderr(::open(strErrorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    if (qemuStderr.Get() < 0) {
+        outcome.strProblem = ErrnoText("cannot make " + strErrorFile);
+        return outcome;
+    }
 
     // The machine monitor (QMP) on QEMU's stdin and stdout: it saves the screen and quits
     // when told, and its stdout closing tells us that QEMU has ended.
     const std::vector<std::string> args = {
         s_szQemu,
         "-nodefaults", "-machine", "pc", "-accel", "tcg", "-vga", "std", "-display", "none",
-        "-drive", "file=" + strImage + ",if=floppy,index=0,format=raw,readonly=on",
+        "-drive", "file=" + OptionValue(strImage) + ",if=floppy,index=0,format=raw,readonly=on",
         "-boot", "a", "-no-reboot",
-        "-serial", "pipe:" + strSerial,
+        "-serial", "pipe:" + strSerialPipe,
         "-qmp", "stdio",
     };
     CQemu qemu;
@@ -217,16 +232,20 @@ SBootOutcome BootDiskette(const std::string& strImage, const std::string& strExp
         bQemuRuns = ReadAvailable(monitorOut.Get(), strMonitor);
         outcome.bMessageSeen = outcome.strSerial.find(strExpected) != std::string::npos;
     }
-    outcome.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+    if (!outcome.bMessageSeen)
+        outcome.strProblem = bQemuRuns ? "the message did not come within " + std::to_string(timeout.count()) + " ms\n"
+                                       : "QEMU ended before the message came\n";
 
-    if (outcome.bMessageSeen) {
+    // The screen is saved whether or not the message came: where it did not, the screen
+    // shows what the BIOS made of the diskette.
+    if (bQemuRuns) {
         const std::string strCommands =
             "{\"execute\":\"qmp_capabilities\"}\n"
             "{\"execute\":\"pmemsave\",\"arguments\":{\"val\":" + std::to_string(s_nScreenAddress) +
             ",\"size\":" + std::to_string(2 * s_nColumns * s_nRows) + ",\"filename\":\"" + strScreenFile + "\"}}\n"
             "{\"execute\":\"quit\"}\n";
         if (::write(monitorIn.Get(), strCommands.data(), strCommands.size()) != static_cast<ssize_t>(strCommands.size()))
-            outcome.strProblem = ErrnoText("cannot talk to QEMU's monitor");
+            outcome.strProblem += ErrnoText("cannot talk to QEMU's monitor") + "\n";
         const Clock::time_point quitDeadline = Clock::now() + s_quitTimeout;
         while (bQemuRuns) {
             pollfd fd = {monitorOut.Get(), POLLIN, 0};
@@ -237,24 +256,21 @@ SBootOutcome BootDiskette(const std::string& strImage, const std::string& strExp
                 break;
             bQemuRuns = ReadAvailable(monitorOut.Get(), strMonitor);
         }
-        if (!bQemuRuns) {
+        if (bQemuRuns) {
+            outcome.strProblem += "QEMU did not quit when told\n";
+        } else {
             qemu.Reap();
             const std::vector<char> cells = ReadWholeFile(strScreenFile);
             if (cells.size() == 2 * s_nColumns * s_nRows)
                 outcome.strScreen = ScreenText(cells);
             else
-                outcome.strProblem = "QEMU saved no screen";
-        } else {
-            outcome.strProblem = "QEMU did not quit when told";
+                outcome.strProblem += "QEMU saved no screen\n";
         }
-    } else if (!bQemuRuns) {
-        outcome.strProblem = "QEMU ended before the message came";
-    } else {
-        outcome.strProblem = "the message did not come within " + std::to_string(timeout.count()) + " ms";
     }
 
-    const std::vector<char> errors = ReadWholeFile(strErrorFile);
-    if (!outcome.strProblem.empty() || !errors.empty())
-        outcome.strProblem += "\nQEMU said:\n" + std::string(errors.begin(), errors.end()) + strMonitor;
+    if (!outcome.strProblem.empty()) {
+        const std::vector<char> errors = ReadWholeFile(strErrorFile);
+        outcome.strProblem += "QEMU said:\n" + std::string(errors.begin(), errors.end()) + strMonitor;
+    }
     return outcome;
 }

@@ -12,7 +12,6 @@ struct SBootOutcome
     std::string strSerial;                  // everything the serial port sent
     std::string strScreen;                  // the text screen after the message; rows end in '\n'
     std::string strProblem;                 // why something is missing, with QEMU's own words
-    std::chrono::milliseconds elapsed{0};   // from QEMU's start to the message
 };
 
 // Boots strImage as drive A: (read-only, so the image is never changed) and waits at most

@@ -18,15 +18,16 @@ namespace {
 
 const std::string s_strMessage = "KORVANT sample diskette: written by KORVANT Setup. Remove it and restart.";
 
-// Software emulation boots the sector in about a second; the rest is room for a busy machine.
-constexpr std::chrono::seconds s_bootTimeout{60};
+// Software emulation shows the message within a second; the rest is room for a busy machine.
+constexpr std::chrono::seconds s_bootTimeout{30};
 
 // The message must come whole on the serial port, line end included, and stand on the screen.
 void ExpectBootsWithMessage(const std::string& strImage)
 {
     const SBootOutcome outcome = BootDiskette(strImage, s_strMessage + "\r\n", s_bootTimeout);
 
-    ASSERT_TRUE(outcome.bMessageSeen) << outcome.strProblem << "\nserial port sent:\n" << outcome.strSerial;
+    ASSERT_TRUE(outcome.bMessageSeen) << outcome.strProblem << "\nserial port sent:\n"
+                                      << outcome.strSerial << "\nscreen:\n" << outcome.strScreen;
     EXPECT_THAT(outcome.strScreen, HasSubstr(s_strMessage + "\n")) << outcome.strProblem;
 }
 

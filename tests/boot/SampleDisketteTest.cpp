@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <sys/wait.h>
@@ -72,21 +73,17 @@ TEST_F(SampleDisketteTest, HasTheHighDensityGeometryAndOurBootSector)
     EXPECT_EQ(Byte(0x24), 0u);               // BIOS drive number: the first diskette drive
     EXPECT_EQ(std::string(&m_image[0x36], 8), "FAT12   ");
 
-    // A short jump over the block to the code at offset 62, and the signature.
+    // DOS and Windows take the block for a FAT one only after a short jump and a NOP; the
+    // jump lands on the code at offset 62, right after the block.
     EXPECT_EQ(Byte(0), 0xebu);
     EXPECT_EQ(Byte(1), 0x3cu);
     EXPECT_EQ(Byte(2), 0x90u);
     EXPECT_EQ(Byte(510), 0x55u);
     EXPECT_EQ(Byte(511), 0xaau);
-    const std::string strBootSector(m_image.begin(), m_image.begin() + SECTOR_SIZE);
-    EXPECT_THAT(strBootSector, HasSubstr("KORVANT sample diskette: written by KORVANT Setup. Remove it and restart.\r\n"));
 }
 
-TEST_F(SampleDisketteTest, FileSystemIsSoundAndHoldsTheLabelAndReadme)
+TEST_F(SampleDisketteTest, HoldsTheLabelAndTheReadme)
 {
-    const SCommandResult check = RunCommand("fsck.fat -n " + Quoted(m_strImage));
-    EXPECT_EQ(check.nExitCode, 0) << check.strOutput;
-
     const SCommandResult listing = RunCommand("MTOOLS_SKIP_CHECK=1 mdir -i " + Quoted(m_strImage) + " ::");
     ASSERT_EQ(listing.nExitCode, 0) << listing.strOutput;
     EXPECT_THAT(listing.strOutput, HasSubstr("Volume in drive : is KORVANT"));
@@ -97,7 +94,10 @@ TEST_F(SampleDisketteTest, FileSystemIsSoundAndHoldsTheLabelAndReadme)
     ASSERT_EQ(readme.nExitCode, 0) << readme.strOutput;
     EXPECT_THAT(readme.strOutput, HasSubstr("KORVANT sample diskette\r\n"));
     EXPECT_THAT(readme.strOutput, HasSubstr("KORVANT-SETUP.000"));
-    EXPECT_EQ(readme.strOutput.find("\n"), readme.strOutput.find("\r\n") + 1);
+    std::size_t nBareLineFeeds = 0;
+    for (std::size_t i = 0; i < readme.strOutput.size(); ++i)
+        nBareLineFeeds += readme.strOutput[i] == '\n' && (i == 0 || readme.strOutput[i - 1] != '\r');
+    EXPECT_EQ(nBareLineFeeds, 0u);
 }
 
 TEST_F(SampleDisketteTest, IsTheSameBytesWhenMadeAtAnotherTimeInAnotherZone)
@@ -114,5 +114,6 @@ TEST_F(SampleDisketteTest, IsTheSameBytesWhenMadeAtAnotherTimeInAnotherZone)
     ASSERT_EQ(make.nExitCode, 0) << make.strOutput;
     const std::vector<char> other = ReadWholeFile(strOther);
     ASSERT_EQ(other.size(), m_image.size());
-    EXPECT_TRUE(other == m_image) << "the image differs from the build's";
+    const auto difference = std::mismatch(other.begin(), other.end(), m_image.begin()).first;
+    EXPECT_TRUE(difference == other.end()) << "the image differs from the build's from offset " << difference - other.begin();
 }
