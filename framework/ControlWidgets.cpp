@@ -1,0 +1,73 @@
+#include "ControlWidgets.h"
+
+#include "Gdi.h"
+
+#include <QPainter>
+
+CStaticTextWidget::CStaticTextWidget(const QString& strText, bool bTransparent, QWidget* pParent)
+    : QLabel(pParent), m_bTransparent(bTransparent)
+{
+    // Placeholder texts such as "<IDC_TEXT1>" must never be taken for markup.
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setText(strText);
+}
+
+void CStaticTextWidget::paintEvent(QPaintEvent*)
+{
+    if (m_pHook != nullptr && m_pHook->OnWndMsg(WM_PAINT, 0, 0, nullptr))
+        return;
+    QPainter painter(this);
+    if (!m_bTransparent)
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect(), TextFlagsFor(DT_WORDBREAK), text());
+}
+
+CPictureWidget::CPictureWidget(const QPixmap& pixmap, QWidget* pParent)
+    : QWidget(pParent), m_pixmap(pixmap)
+{
+    resize(pixmap.deviceIndependentSize().toSize());
+}
+
+void CPictureWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_pixmap);
+}
+
+CWhiteRectWidget::CWhiteRectWidget(QWidget* pParent)
+    : QWidget(pParent)
+{
+}
+
+void CWhiteRectWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+}
+
+CFrameWidget::CFrameWidget(bool bSunken, QWidget* pParent)
+    : QWidget(pParent), m_bSunken(bSunken)
+{
+}
+
+void CFrameWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QRect inner = rect();
+    if (m_bSunken) {
+        const QRect r = rect();
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+        inner.adjust(1, 1, -1, -1);
+    }
+    if (inner.width() > 0 && inner.height() > 0) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(inner.adjusted(0, 0, -1, -1));
+    }
+}

@@ -1,0 +1,61 @@
+// The toolkit windows that stand for the templates' static controls. Buttons, group boxes,
+// radio buttons and progress bars are the toolkit's own.
+#pragma once
+
+#include "Wnd.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+// A static text: word-wrapped, left and top aligned, with ampersand processing. Unless its
+// window is marked transparent it first fills its area with the dialog's face colour. An
+// attached object with a paint handler draws it instead. Being a label, it tells screen
+// readers its text.
+class CStaticTextWidget : public QLabel, public CHookedWidget
+{
+public:
+    CStaticTextWidget(const QString& strText, bool bTransparent, QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    bool m_bTransparent;
+};
+
+// A picture at its own pixel size from the top-left corner; the window takes that size.
+class CPictureWidget : public QWidget
+{
+public:
+    CPictureWidget(const QPixmap& pixmap, QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    QPixmap m_pixmap;
+};
+
+// An area filled with the window colour (white unless the user chose otherwise).
+class CWhiteRectWidget : public QWidget
+{
+public:
+    explicit CWhiteRectWidget(QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+};
+
+// A black frame, with a sunken edge around it if asked: at two pixels high only the edge
+// is left, which makes the etched line above the buttons.
+class CFrameWidget : public QWidget
+{
+public:
+    CFrameWidget(bool bSunken, QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    bool m_bSunken;
+};
