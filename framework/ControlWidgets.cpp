@@ -10,7 +10,20 @@ CStaticTextWidget::CStaticTextWidget(const QString& strText, bool bTransparent, 
     // Placeholder texts such as "<IDC_TEXT1>" must never be taken for markup.
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
+    SetText(strText);
+}
+
+void CStaticTextWidget::SetText(const QString& strText)
+{
     setText(strText);
+    QString strShown;
+    for (qsizetype i = 0; i < strText.size(); ++i) {
+        if (strText[i] == QLatin1Char('&') && ++i == strText.size())
+            break;
+        strShown += strText[i];
+    }
+    setAccessibleName(strShown);
+    update();
 }
 
 void CStaticTextWidget::paintEvent(QPaintEvent*)

@@ -16,6 +16,10 @@ class CStaticTextWidget : public QLabel, public CHookedWidget
 public:
     CStaticTextWidget(const QString& strText, bool bTransparent, QWidget* pParent);
 
+    // Sets the text, and the name screen readers read: the text as drawn, without the
+    // ampersands that only mark underlined letters.
+    void SetText(const QString& strText);
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
 

@@ -1,5 +1,7 @@
 #include "Wnd.h"
 
+#include "ControlWidgets.h"
+
 #include "Dialog.h"
 #include "DialogWindow.h"
 
@@ -29,9 +31,10 @@ void SetWidgetText(QWidget* pWidget, const QString& strText)
 {
     if (pWidget == nullptr)
         return;
-    if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+    if (auto* pStatic = dynamic_cast<CStaticTextWidget*>(pWidget)) {
+        pStatic->SetText(strText);
+    } else if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
         pLabel->setText(strText);
-        pLabel->update();
     } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
         pButton->setText(strText);
     } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget)) {
