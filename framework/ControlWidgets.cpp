@@ -3,6 +3,9 @@
 #include "Gdi.h"
 
 #include <QPainter>
+#include <qdrawutil.h>
+
+#include <algorithm>
 
 CStaticTextWidget::CStaticTextWidget(const QString& strText, bool bTransparent, QWidget* pParent)
     : QLabel(pParent), m_bTransparent(bTransparent)
@@ -83,4 +86,30 @@ void CFrameWidget::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(inner.adjusted(0, 0, -1, -1));
     }
+}
+
+CProgressWidget::CProgressWidget(QWidget* pParent)
+    : QProgressBar(pParent)
+{
+    setRange(0, 100);
+    setValue(0);
+    setTextVisible(false);
+}
+
+void CProgressWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), true, 1, &palette().brush(QPalette::Window));
+    const QRect well = rect().adjusted(2, 2, -2, -2);
+    const qint64 nSpan = static_cast<qint64>(maximum()) - minimum();
+    if (nSpan <= 0 || well.isEmpty())
+        return;
+    const qint64 nDone = std::clamp<qint64>(static_cast<qint64>(value()) - minimum(), 0, nSpan);
+    const int nFilled = static_cast<int>(well.width() * nDone / nSpan);
+    // Blocks two thirds as wide as the well is high, two pixels apart.
+    const int nBlock = std::max(2, well.height() * 2 / 3);
+    const int nGap = 2;
+    for (int x = 0; x < nFilled; x += nBlock + nGap)
+        painter.fillRect(well.x() + x, well.y(), std::min(nBlock, well.width() - x), well.height(),
+                         palette().brush(QPalette::Highlight));
 }

@@ -5,6 +5,7 @@
 #include "Wnd.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QPixmap>
 
 // A static text: word-wrapped, left and top aligned, with ampersand processing. Unless its
@@ -62,4 +63,15 @@ protected:
 
 private:
     bool m_bSunken;
+};
+
+// A progress bar of the classic kind: a sunken well filled from the left with separate blocks
+// of the highlight colour. (The toolkit's Windows style draws one continuous bar.)
+class CProgressWidget : public QProgressBar
+{
+public:
+    explicit CProgressWidget(QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
 };

@@ -9,7 +9,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -132,10 +131,7 @@ QWidget* CDialogWindow::CreateControl(const SDialogItem& item)
         break;
 
     case EWndClass::Progress: {
-        auto* pProgress = new QProgressBar(this);
-        pProgress->setRange(0, 100);
-        pProgress->setValue(0);
-        pProgress->setTextVisible(false);
+        auto* pProgress = new CProgressWidget(this);
         pProgress->setFocusPolicy(Qt::NoFocus);
         pWidget = pProgress;
         break;

@@ -4,7 +4,9 @@
 #include "framework/Controls.h"
 #include "res/Resource.h"
 
+#include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <atomic>
 #include <string>
@@ -226,6 +228,62 @@ TEST(MessageMaps, ThePageHandlerComesBeforeTheFrameworksAndTheRestFallsThrough)
                   EXPECT_TRUE(window.isVisible());
               }),
               LEFT_OPEN);
+}
+
+// The writing page's template with its progress bar bound.
+class CProgressPage : public CDialog
+{
+public:
+    CProgressPage() : CDialog(IDD_WRITE) {}
+    CProgressCtrl m_ctlProgress;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_PROGRESS, m_ctlProgress); }
+};
+
+TEST(Controls, ProgressBarTakesRangeAndPositionAndIsDrawnInBlocks)
+{
+    CProgressPage page;
+    ShowPage(page, [&](QWidget& window) {
+        page.m_ctlProgress.SetRange(0, 100);
+        EXPECT_EQ(page.m_ctlProgress.SetPos(40), 0);
+        EXPECT_EQ(page.m_ctlProgress.GetPos(), 40);
+        int nLower = -1;
+        int nUpper = -1;
+        page.m_ctlProgress.GetRange(nLower, nUpper);
+        EXPECT_EQ(nLower, 0);
+        EXPECT_EQ(nUpper, 100);
+
+        // Along the middle of the bar: blocks of the highlight colour with gaps between them
+        // up to 40 %, and nothing of it beyond.
+        QWidget* pBar = page.GetDlgItem(IDC_PROGRESS);
+        ASSERT_NE(pBar, nullptr);
+        const QImage image = Snapshot(window).copy(pBar->geometry());
+        const QRgb highlight = window.palette().color(QPalette::Highlight).rgb();
+        int nBlocks = 0;
+        int nRightmost = -1;
+        bool bInBlock = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const bool bFilled = image.pixel(x, image.height() / 2) == highlight;
+            if (bFilled && !bInBlock)
+                ++nBlocks;
+            if (bFilled)
+                nRightmost = x;
+            bInBlock = bFilled;
+        }
+        EXPECT_GT(nBlocks, 5);
+        EXPECT_LT(nRightmost, image.width() / 2);
+        EXPECT_GT(nRightmost, image.width() / 4);
+    });
+}
+
+TEST(Controls, PageOpensCentredOnTheScreen)
+{
+    CProgressPage page;
+    ShowPage(page, [&](QWidget& window) {
+        const QPoint offset = window.frameGeometry().center() - window.screen()->availableGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << ", " << offset.y();
+    });
 }
 
 } // namespace
