@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench screenshots clean
 
 all: build
 
@@ -21,6 +21,9 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/korvant-screenshots $(BUILD_DIR)/screenshots
 
 bench: build
 	@$(BUILD_DIR)/bench/writer-bench

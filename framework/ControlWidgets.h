@@ -1,0 +1,77 @@
+// The toolkit windows that stand for the templates' static controls. Buttons, group boxes,
+// radio buttons and progress bars are the toolkit's own.
+#pragma once
+
+#include "Wnd.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPixmap>
+
+// A static text: word-wrapped, left and top aligned, with ampersand processing. Unless its
+// window is marked transparent it first fills its area with the dialog's face colour. An
+// attached object with a paint handler draws it instead. Being a label, it tells screen
+// readers its text.
+class CStaticTextWidget : public QLabel, public CHookedWidget
+{
+public:
+    CStaticTextWidget(const QString& strText, bool bTransparent, QWidget* pParent);
+
+    // Sets the text, and the name screen readers read: the text as drawn, without the
+    // ampersands that only mark underlined letters.
+    void SetText(const QString& strText);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    bool m_bTransparent;
+};
+
+// A picture at its own pixel size from the top-left corner; the window takes that size.
+class CPictureWidget : public QWidget
+{
+public:
+    CPictureWidget(const QPixmap& pixmap, QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    QPixmap m_pixmap;
+};
+
+// An area filled with the window colour (white unless the user chose otherwise).
+class CWhiteRectWidget : public QWidget
+{
+public:
+    explicit CWhiteRectWidget(QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+};
+
+// A black frame, with a sunken edge around it if asked: at two pixels high only the edge
+// is left, which makes the etched line above the buttons.
+class CFrameWidget : public QWidget
+{
+public:
+    CFrameWidget(bool bSunken, QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+
+private:
+    bool m_bSunken;
+};
+
+// A progress bar of the classic kind: a sunken well filled from the left with separate blocks
+// of the highlight colour. (The toolkit's Windows style draws one continuous bar.)
+class CProgressWidget : public QProgressBar
+{
+public:
+    explicit CProgressWidget(QWidget* pParent);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+};

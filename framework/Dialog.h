@@ -1,0 +1,72 @@
+// A modal dialog page. The object lives across showings; each DoModal makes a fresh window
+// from the page's template, runs OnInitDialog, runs the modal loop until EndDialog, and
+// destroys the window again. Other threads reach the window of the moment by Post.
+#pragma once
+
+#include "DataExchange.h"
+#include "Gdi.h"
+#include "Wnd.h"
+#include "framework/core/PostTarget.h"
+
+#include <mutex>
+#include <string>
+
+class CDialogWindow;
+
+class CDialog : public CWnd, public CPostTarget
+{
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    ~CDialog() override;
+
+    // Shows the page and returns the code given to EndDialog; -1 if the page could not be
+    // opened or ended without one.
+    virtual int DoModal();
+    // Ends the modal loop once the handler that calls it has returned.
+    void EndDialog(int nResult);
+
+    // Runs the data exchange toward the controls (FALSE) or back into the fields (TRUE);
+    // FALSE when it failed.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    void SetDlgItemText(int nID, const std::string& strText);
+    // The window of the control with this id in the current showing, or nullptr.
+    QWidget* GetDlgItem(int nID) const;
+    BOOL BringWindowToTop();
+    UINT GetTemplateID() const { return m_nIDTemplate; }
+
+    CFont* GetFont() const override;
+
+    // Queues a message for the page's window, from any thread; dropped when the page has no
+    // window, and with the window when it is destroyed before the message was handled.
+    void Post(UINT nMessage, WPARAM wParam, LPARAM lParam) override;
+
+    // A command from a button, a key or a posted WM_COMMAND: the page's message map first,
+    // then the application's.
+    void OnCommand(UINT nID);
+    // A message from the window's queue.
+    LRESULT WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam);
+
+protected:
+    // Runs the data exchange toward the controls; if that fails, ends the page with -1.
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // Reads the controls back and, if that worked, ends the page with IDOK.
+    virtual void OnOK();
+    // Ends the page with IDCANCEL.
+    virtual void OnCancel();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    friend class CDataExchange;
+
+    const UINT m_nIDTemplate;
+    CDialogWindow* m_pWindow = nullptr;
+    mutable CFont m_font;
+    int m_nModalResult = -1;
+    bool m_bEnded = false;
+
+    std::mutex m_postMutex;
+    CDialogWindow* m_pPostWindow = nullptr;  // guarded by m_postMutex
+};

@@ -1,0 +1,211 @@
+#include "DialogWindow.h"
+
+#include "ControlWidgets.h"
+#include "Dialog.h"
+#include "DialogUnits.h"
+#include "Resources.h"
+#include "res/Resource.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+CPostedMessageEvent::CPostedMessageEvent(UINT nMessage, WPARAM wParam, LPARAM lParam)
+    : QEvent(EventType()), m_nMessage(nMessage), m_wParam(wParam), m_lParam(lParam)
+{
+}
+
+QEvent::Type CPostedMessageEvent::EventType()
+{
+    static const auto s_type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return s_type;
+}
+
+CDialogWindow::CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTemplate, const QFont& font)
+    // A caption and a modal frame, and nothing else: no close box, no icon, no resizing.
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner)
+{
+    setModal(true);
+    setFont(font);
+    setFixedSize(MapDialogX(dialogTemplate.cx), MapDialogY(dialogTemplate.cy));
+
+    int nGroup = 0;
+    QButtonGroup* pRadioGroup = nullptr;
+    int nRadioGroupOf = -1;
+    for (const SDialogItem& item : dialogTemplate.items) {
+        if ((item.dwStyle & WS_GROUP) != 0)
+            ++nGroup;
+        QWidget* pWidget = CreateControl(item);
+        const CRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy);
+        pWidget->move(rect.left, rect.top);
+        // A picture keeps the size of its bitmap or icon, not that of its rectangle.
+        if (dynamic_cast<CPictureWidget*>(pWidget) == nullptr)
+            pWidget->resize(rect.Width(), rect.Height());
+        if ((item.dwStyle & WS_DISABLED) != 0)
+            pWidget->setEnabled(false);
+
+        // Radio buttons between two group starts keep one another exclusive.
+        QButtonGroup* pGroupOfItem = nullptr;
+        if (auto* pRadio = qobject_cast<QRadioButton*>(pWidget)) {
+            if (pRadioGroup == nullptr || nRadioGroupOf != nGroup) {
+                pRadioGroup = new QButtonGroup(this);
+                nRadioGroupOf = nGroup;
+            }
+            pRadio->setAutoExclusive(false);
+            pRadioGroup->addButton(pRadio);
+            pGroupOfItem = pRadioGroup;
+        }
+        m_items.push_back({&item, pWidget, pGroupOfItem});
+    }
+
+    // The first control of the template lies on top, and the tab goes in template order.
+    for (const SItem& item : m_items)
+        item.pWidget->lower();
+    QWidget* pPrevious = nullptr;
+    for (const SItem& item : m_items) {
+        if (item.pWidget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (pPrevious != nullptr)
+            QWidget::setTabOrder(pPrevious, item.pWidget);
+        pPrevious = item.pWidget;
+    }
+}
+
+QWidget* CDialogWindow::CreateControl(const SDialogItem& item)
+{
+    const QString strText = QString::fromLocal8Bit(item.pszText != nullptr ? item.pszText : "");
+    const Qt::FocusPolicy focus = (item.dwStyle & WS_TABSTOP) != 0 ? Qt::StrongFocus : Qt::ClickFocus;
+    QWidget* pWidget = nullptr;
+
+    switch (item.wndClass) {
+    case EWndClass::Static:
+        switch (item.dwStyle & SS_TYPEMASK) {
+        case SS_BITMAP:
+            pWidget = new CPictureWidget(AfxLoadBitmap(item.nImage), this);
+            break;
+        case SS_ICON:
+            pWidget = new CPictureWidget(AfxLoadIcon(item.nImage).pixmap(32, 32), this);
+            break;
+        case SS_WHITERECT:
+            pWidget = new CWhiteRectWidget(this);
+            break;
+        case SS_BLACKFRAME:
+            pWidget = new CFrameWidget((item.dwStyle & SS_SUNKEN) != 0, this);
+            break;
+        default:
+            pWidget = new CStaticTextWidget(strText, (item.dwExStyle & WS_EX_TRANSPARENT) != 0, this);
+            break;
+        }
+        pWidget->setFocusPolicy(Qt::NoFocus);
+        break;
+
+    case EWndClass::Button:
+        switch (item.dwStyle & BS_TYPEMASK) {
+        case BS_GROUPBOX: {
+            auto* pGroup = new QGroupBox(strText, this);
+            pGroup->setFocusPolicy(Qt::NoFocus);
+            pWidget = pGroup;
+            break;
+        }
+        case BS_AUTORADIOBUTTON: {
+            auto* pRadio = new QRadioButton(strText, this);
+            pRadio->setFocusPolicy(focus);
+            const int nID = item.nID;
+            connect(pRadio, &QAbstractButton::clicked, this, [this, nID] { m_owner.OnCommand(static_cast<UINT>(nID)); });
+            pWidget = pRadio;
+            break;
+        }
+        default: {
+            auto* pButton = new QPushButton(strText, this);
+            pButton->setFocusPolicy(focus);
+            pButton->setAutoDefault(true);
+            pButton->setDefault((item.dwStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+            const int nID = item.nID;
+            connect(pButton, &QAbstractButton::clicked, this, [this, nID] { m_owner.OnCommand(static_cast<UINT>(nID)); });
+            pWidget = pButton;
+            break;
+        }
+        }
+        break;
+
+    case EWndClass::Progress: {
+        auto* pProgress = new CProgressWidget(this);
+        pProgress->setFocusPolicy(Qt::NoFocus);
+        pWidget = pProgress;
+        break;
+    }
+    }
+    return pWidget;
+}
+
+QWidget* CDialogWindow::Item(int nID) const
+{
+    for (const SItem& item : m_items)
+        if (item.pTemplate->nID == nID)
+            return item.pWidget;
+    return nullptr;
+}
+
+void CDialogWindow::SetInitialFocus()
+{
+    for (const SItem& item : m_items) {
+        if ((item.pTemplate->dwStyle & WS_TABSTOP) == 0 || !item.pWidget->isEnabled())
+            continue;
+        QWidget* pFocus = item.pWidget;
+        if (item.pRadioGroup != nullptr && item.pRadioGroup->checkedButton() != nullptr)
+            pFocus = item.pRadioGroup->checkedButton();
+        pFocus->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+QPushButton* CDialogWindow::DefaultButton() const
+{
+    for (const SItem& item : m_items)
+        if (auto* pButton = qobject_cast<QPushButton*>(item.pWidget); pButton != nullptr && pButton->isDefault())
+            return pButton;
+    return nullptr;
+}
+
+void CDialogWindow::keyPressEvent(QKeyEvent* pEvent)
+{
+    switch (pEvent->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A focused push button takes Enter itself; otherwise the default button is
+        // pressed, and without one the dialog gets the IDOK command.
+        if (pEvent->modifiers() == Qt::NoModifier || pEvent->modifiers() == Qt::KeypadModifier) {
+            if (QPushButton* pDefault = DefaultButton()) {
+                if (pDefault->isEnabled())
+                    pDefault->click();
+            } else {
+                m_owner.OnCommand(IDOK);
+            }
+            return;
+        }
+        break;
+    case Qt::Key_F1:
+        m_owner.OnCommand(ID_HELP);
+        return;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(pEvent);
+}
+
+void CDialogWindow::reject()
+{
+    m_owner.OnCommand(IDCANCEL);
+}
+
+bool CDialogWindow::event(QEvent* pEvent)
+{
+    if (pEvent->type() == CPostedMessageEvent::EventType()) {
+        const auto* pMessage = static_cast<CPostedMessageEvent*>(pEvent);
+        m_owner.WindowProc(pMessage->m_nMessage, pMessage->m_wParam, pMessage->m_lParam);
+        return true;
+    }
+    return QDialog::event(pEvent);
+}

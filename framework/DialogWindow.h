@@ -1,0 +1,64 @@
+// The window of one showing of a dialog: made from the dialog's template, it passes its
+// buttons' commands, the keyboard's Enter, Escape and F1, and posted messages to the
+// dialog object. Only the dialog layer itself uses this class.
+#pragma once
+
+#include "DialogTemplate.h"
+
+#include <QDialog>
+#include <QEvent>
+
+#include <vector>
+
+class CDialog;
+class QButtonGroup;
+class QPushButton;
+
+// A message queued for a dialog's window from any thread.
+class CPostedMessageEvent : public QEvent
+{
+public:
+    CPostedMessageEvent(UINT nMessage, WPARAM wParam, LPARAM lParam);
+    static QEvent::Type EventType();
+
+    const UINT m_nMessage;
+    const WPARAM m_wParam;
+    const LPARAM m_lParam;
+};
+
+class CDialogWindow : public QDialog
+{
+public:
+    struct SItem
+    {
+        const SDialogItem* pTemplate;
+        QWidget* pWidget;
+        QButtonGroup* pRadioGroup;  // the radio group the control belongs to, if any
+    };
+
+    CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTemplate, const QFont& font);
+
+    CDialog& Owner() const { return m_owner; }
+    const std::vector<SItem>& Items() const { return m_items; }
+    // The first control with this id, or nullptr.
+    QWidget* Item(int nID) const;
+
+    // Puts the focus on the first enabled tab stop; inside a radio group on its checked
+    // button, as tabbing into the group does.
+    void SetInitialFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    bool event(QEvent* pEvent) override;
+
+public:
+    // Escape and closing the window both send the IDCANCEL command; the dialog decides.
+    void reject() override;
+
+private:
+    QWidget* CreateControl(const SDialogItem& item);
+    QPushButton* DefaultButton() const;
+
+    CDialog& m_owner;
+    std::vector<SItem> m_items;
+};

@@ -1,0 +1,35 @@
+// The application object. The program's start-up makes the toolkit's application and hands
+// over to InitInstance; when that returns FALSE, ExitInstance follows and the program ends
+// without running a message loop of its own.
+#pragma once
+
+#include "CmdTarget.h"
+
+class CWinApp : public CCmdTarget
+{
+public:
+    // With a null name the name of the program file is used.
+    explicit CWinApp(const char* pszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance();
+    virtual int ExitInstance();
+
+    // Dialog controls get the classic three-dimensional look: the toolkit's Windows style
+    // with the classic grey colours. Returns FALSE if that style is not available.
+    BOOL Enable3dControlsStatic();
+
+    // The help command (F1). There is no help viewer for the old help files on this
+    // platform, so asking for help shows nothing.
+    void OnHelp();
+
+    const char* m_pszAppName;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// The one application object, or nullptr when there is none.
+CWinApp* AfxGetApp();
+
+// The program's start-up: everything that main does.
+int AfxWinMain(int argc, char* argv[]);

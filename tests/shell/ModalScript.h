@@ -1,0 +1,64 @@
+// Drives a page as a user would: shows it with DoModal and, inside its modal loop once its
+// window is up and active, runs a script against the window.
+#pragma once
+
+#include "framework/Dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+
+// What DoModal returns when the script left the page open and the helper had to end it.
+inline constexpr int LEFT_OPEN = -77;
+
+// Runs the script once the page's window is active; ends the page with LEFT_OPEN if the
+// script left it open. Returns DoModal's result; bRan tells whether the window ever came up.
+inline int ShowPage(CDialog& page, const std::function<void(QWidget& window)>& script, bool* pbRan = nullptr)
+{
+    bool bRan = false;
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            QWidget* pWindow = QApplication::activeModalWidget();
+            if (pWindow == nullptr)
+                return;
+            bRan = true;
+            EXPECT_TRUE(QTest::qWaitForWindowActive(pWindow));
+            script(*pWindow);
+            if (pWindow->isVisible())
+                page.EndDialog(LEFT_OPEN);
+        },
+        Qt::QueuedConnection);
+    const int nResult = page.DoModal();
+    // If the page never came up, the script is still queued: let it run now and see no page.
+    QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+    if (pbRan != nullptr)
+        *pbRan = bRan;
+    return nResult;
+}
+
+// A key as the user types it, at whatever has the keyboard focus.
+inline void Type(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* pTarget = QApplication::focusWidget();
+    QTest::keyClick(pTarget != nullptr ? pTarget : &window, key, modifiers);
+}
+
+template <class TWidget = QWidget>
+TWidget* Control(CDialog& page, int nID)
+{
+    return qobject_cast<TWidget*>(page.GetDlgItem(nID));
+}
+
+// The window as drawn, at one image pixel per window pixel.
+inline QImage Snapshot(QWidget& window)
+{
+    QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return image.scaled(window.size());
+}
