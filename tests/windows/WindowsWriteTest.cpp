@@ -86,6 +86,7 @@ TEST_F(WriterTest, DiskServiceOpensWithoutADriveSoADriveOutsideAAndBFailsAtItsFi
 
     EXPECT_EQ(m_counts.nOpens, 1);
     EXPECT_EQ(m_counts.nWrites, 1);
+    // Wine's answer for a drive that is not there, as in the runs with drive A: failing.
     EXPECT_EQ(g_nStatus, 0x0201);
     EXPECT_EQ(g_strError, "address mark not found or bad sector");
     EXPECT_TRUE(ReadWholeFile(m_strDriveA).empty());
