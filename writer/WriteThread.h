@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class CDiskService;
 class CFile;
 
 class CWriteThread : public CWinThread
@@ -32,6 +33,17 @@ public:
 
     // Sets g_strError to the BIOS disk status text of the low 8 bits of nStatus.
     static void SetDiskErrorText(int nStatus);
+
+    // Writes nSectors (low 16 bits) sectors from pBuffer to drive nDrive (low 8 bits; 0 = A:)
+    // from sector dwStartSector on, by one INT 26h request to the 95 family's disk service.
+    // Nonzero when the sectors were written; otherwise g_nStatus and g_strError say why.
+    static BOOL AbsoluteDiskWrite(CDiskService& service, int nDrive, DWORD dwStartSector, UINT nSectors,
+                                  const void* pBuffer);
+#ifdef _WIN32
+    // The same through the VWIN32 driver opened as hDevice.
+    static BOOL AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors,
+                                  const void* pBuffer);
+#endif
 
 protected:
     // The program's own path; the image is looked for beside it.

@@ -72,10 +72,20 @@ TEST(MemoryException, SaysThereIsNotEnoughMemory)
 
 TEST(FileException, SystemErrorsMapToTheirCauses)
 {
+#ifdef _WIN32
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_CRC), CFileException::hardIO);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_FILE_NOT_FOUND), CFileException::fileNotFound);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_WRITE_PROTECT), CFileException::accessDenied);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_HANDLE), CFileException::invalidFile);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_SHARING_VIOLATION), CFileException::sharingViolation);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_HANDLE_DISK_FULL), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_READY), CFileException::genericException);
+#else
     EXPECT_EQ(CFileException::OsErrorToException(EIO), CFileException::hardIO);
     EXPECT_EQ(CFileException::OsErrorToException(ENOENT), CFileException::fileNotFound);
     EXPECT_EQ(CFileException::OsErrorToException(EACCES), CFileException::accessDenied);
     EXPECT_EQ(CFileException::OsErrorToException(EBADF), CFileException::invalidFile);
     EXPECT_EQ(CFileException::OsErrorToException(ENOSPC), CFileException::diskFull);
     EXPECT_EQ(CFileException::OsErrorToException(EISDIR), CFileException::genericException);
+#endif
 }

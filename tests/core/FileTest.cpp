@@ -48,3 +48,17 @@ TEST(File, ReadReturnsFewerBytesOnlyAtTheEnd)
     EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 784, data.begin() + 9216));
     EXPECT_EQ(file.Read(buffer.data(), 9216), 0u);
 }
+
+TEST(File, ReadingAFileThatIsNotOpenThrowsTheInvalidFileCause)
+{
+    CFile file;
+    std::vector<char> buffer(16);
+    try {
+        file.Read(buffer.data(), 16);
+        FAIL() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::invalidFile);
+        EXPECT_EQ(e->GetErrorMessage(), "Eine ung\u00fcltige Dateikennung war mit eine unbenannte Datei verbunden.");
+        e->Delete();
+    }
+}

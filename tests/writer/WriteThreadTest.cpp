@@ -5,10 +5,15 @@
 #include "framework/core/File.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <map>
+
+#ifdef _WIN32
+#include "writer/WindowsDiskAccess.h"
+#else
+#include <csignal>
 #include <sys/resource.h>
+#endif
 
 using ::testing::ElementsAre;
 
@@ -119,6 +124,10 @@ TEST_F(WriterTest, MissingOrHeldImageNeverOpensTheDevice)
     EXPECT_TRUE(ReadWholeFile(m_strDriveA).empty());
 }
 
+// The ways a drive fails below are those of a Linux block device; the Windows families
+// fail their own ways (tests/windows/WindowsWriteTest.cpp).
+#ifndef _WIN32
+
 TEST_F(WriterTest, MissingDeviceIsNotCreatedAndReleasesTheImage)
 {
     PlaceImage(DISK_SIZE);
@@ -211,6 +220,8 @@ TEST_F(WriterTest, DeviceThatRefusesEveryWriteFailsAtTheFirstTrack)
     ExpectCleanEnd(posts);
 }
 
+#endif
+
 TEST_F(WriterTest, StopBeforeTheFirstTrackStillWritesAndReportsThatTrack)
 {
     const std::vector<char> image = PlaceImage(DISK_SIZE);
@@ -281,6 +292,10 @@ TEST_F(WriterTest, DriveBWritesTheSecondDriveOnly)
 
 TEST_F(WriterTest, DriveOutsideAAndBOpensNoDevice)
 {
+#ifdef _WIN32
+    if (GetPlatformId() != VER_PLATFORM_WIN32_NT)
+        GTEST_SKIP() << "the disk service opens without naming a drive: the 95 family's own test covers it";
+#endif
     PlaceImage(DISK_SIZE);
     g_nDrive = -1;  // no radio button selected
 
@@ -306,6 +321,9 @@ TEST_F(WriterTest, NothingResetsARecordedFailure)
     EXPECT_EQ(g_strError, "Unable to open input file.");
     EXPECT_EQ(g_strOutputDevice, "B:");
 }
+
+// The system calls these two arm faults in are the Linux ones.
+#ifndef _WIN32
 
 TEST_F(WriterTest, NoTrackBufferFailsBeforeAnythingIsOpened)
 {
@@ -338,3 +356,5 @@ TEST_F(WriterTest, ReadErrorOfTheImageEndsTheWriteWithTheFileLayersText)
     CFile reopened;
     EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
 }
+
+#endif

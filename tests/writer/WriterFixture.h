@@ -3,9 +3,7 @@
 #pragma once
 
 #include "PostRecorder.h"
-#include "SystemFaults.h"
 #include "tests/support/TempDir.h"
-#include "writer/BlockDeviceAccess.h"
 #include "writer/DiskGeometry.h"
 #include "writer/WizardState.h"
 #include "writer/WriteThread.h"
@@ -14,6 +12,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+
+#ifdef _WIN32
+#include "tests/windows/MappedDrives.h"
+#include "tests/windows/WineBufferPlacement.h"
+#else
+#include "SystemFaults.h"
+#include "writer/BlockDeviceAccess.h"
+#endif
 
 // Counts what the writer asks of the drive, and passes every request on to the real access.
 class CSpyDiskAccess : public CDiskAccess
@@ -67,13 +73,21 @@ protected:
 
     std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
     {
+#ifdef _WIN32
+        // The product's own choice of family, on the drives that the Wine prefix maps to files.
+        return std::make_unique<CSpyDiskAccess>(::ChooseDiskAccess(nDrive), m_counts);
+#else
         const std::string strPath = nDrive == 0 ? m_strDriveA : nDrive == 1 ? m_strDriveB : std::string();
         return std::make_unique<CSpyDiskAccess>(std::make_unique<CBlockDeviceAccess>(strPath), m_counts);
+#endif
     }
 
 private:
     std::string m_strProgramPath, m_strDriveA, m_strDriveB;
     CSpyDiskAccess::SCounts& m_counts;
+#ifdef _WIN32
+    CWineBufferPlacement m_placement;  // from before the thread starts until it has ended
+#endif
 };
 
 class WriterTest : public ::testing::Test
@@ -87,7 +101,11 @@ protected:
         g_strError.clear();
         g_strInputFile.clear();
         g_strOutputDevice.clear();
+#ifdef _WIN32
+        RestoreMappedDrives();
+#else
         ClearSystemFaults();
+#endif
         m_counts.nOpens = 0;
         m_counts.nWrites = 0;
         m_counts.nCloses = 0;
@@ -95,7 +113,9 @@ protected:
         WriteWholeFile(m_strDriveA, {});
         WriteWholeFile(m_strDriveB, {});
     }
+#ifndef _WIN32
     void TearDown() override { ClearSystemFaults(); }
+#endif
 
     // Puts an image of nBytes beside the program and returns its content.
     std::vector<char> PlaceImage(std::size_t nBytes)
@@ -144,8 +164,13 @@ protected:
     CTempDir m_dir;
     const std::string m_strProgramPath = m_dir / "korvant-setup";
     const std::string m_strImagePath = m_dir / "korvant-setup.000";
+#ifdef _WIN32
+    const std::string m_strDriveA = MappedDriveFile(0);
+    const std::string m_strDriveB = MappedDriveFile(1);
+#else
     const std::string m_strDriveA = m_dir / "fd0";
     const std::string m_strDriveB = m_dir / "fd1";
+#endif
     CSpyDiskAccess::SCounts m_counts;
     CWriteThread* m_pThread = nullptr;
 };

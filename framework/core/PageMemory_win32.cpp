@@ -1,0 +1,15 @@
+#include "PageMemory.h"
+
+#include "Types.h"
+
+void* AllocatePageRegion(std::size_t nBytes)
+{
+    return ::VirtualAlloc(nullptr, nBytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
+void ReleasePageRegion(void* pRegion, std::size_t)
+{
+    // The whole region goes at once; the system knows its size.
+    if (pRegion != nullptr)
+        ::VirtualFree(pRegion, 0, MEM_RELEASE);
+}

@@ -1,0 +1,54 @@
+#include "WinThread.h"
+
+#include <process.h>
+
+CWinThread::CWinThread() = default;
+
+CWinThread::~CWinThread()
+{
+    if (m_hThread != nullptr) {
+        // The owner waits for the end before it lets go of the object; should it not, the
+        // object must still outlive the code that runs on it.
+        ::WaitForSingleObject(m_hThread, INFINITE);
+        ::CloseHandle(m_hThread);
+    }
+}
+
+BOOL CWinThread::CreateThread(DWORD, UINT, void*)
+{
+    if (m_hThread != nullptr) {
+        // A page shown again starts its writer again, but never while the last one runs.
+        if (::WaitForSingleObject(m_hThread, 0) != WAIT_OBJECT_0)
+            return FALSE;
+        ::CloseHandle(m_hThread);
+        m_hThread = nullptr;
+    }
+    // The C runtime's own thread start, so that the runtime is set up for the new thread.
+    const std::uintptr_t hThread = ::_beginthreadex(nullptr, 0, &CWinThread::ThreadEntry, this, 0, nullptr);
+    if (hThread == 0)
+        return FALSE;
+    m_hThread = reinterpret_cast<HANDLE>(hThread);
+    return TRUE;
+}
+
+unsigned __stdcall CWinThread::ThreadEntry(void* pThis)
+{
+    static_cast<CWinThread*>(pThis)->Run();
+    return 0;
+}
+
+void CWinThread::Run()
+{
+    if (!InitInstance())
+        ExitInstance();
+}
+
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
+
+int CWinThread::ExitInstance()
+{
+    return 0;
+}

@@ -1,0 +1,24 @@
+// The Windows test program's start: it first says which family of the writer this run
+// exercises, so that a log shows whether the drives were written through the raw volume or
+// through the disk service, and then runs every test.
+#include "writer/NtVolumeAccess.h"
+#include "writer/WindowsDiskAccess.h"
+
+#include <gmock/gmock.h>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    const DWORD dwPlatformId = GetPlatformId();
+    if (dwPlatformId == VER_PLATFORM_WIN32_NT)
+        std::printf("platform family: NT (dwPlatformId %lu), drives written through %s and %s\n", dwPlatformId,
+                    NtVolumeName(0).c_str(), NtVolumeName(1).c_str());
+    else
+        std::printf("platform family: 95 (dwPlatformId %lu), drives written through VWIN32 INT 26h\n",
+                    dwPlatformId);
+    std::fflush(stdout);
+
+    ::testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}
