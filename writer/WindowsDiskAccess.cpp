@@ -16,6 +16,10 @@ DWORD GetPlatformId()
 
 std::unique_ptr<CDiskAccess> ChooseDiskAccessFor(DWORD dwPlatformId, int nDrive)
 {
+    // Only the two diskette drives the wizard offers: any other index names a hard disk
+    // ("\\.\C:", or drive number 2 for the disk service), which must never be written.
+    if (nDrive != 0 && nDrive != 1)
+        return nullptr;
     if (dwPlatformId == VER_PLATFORM_WIN32_NT)
         return std::make_unique<CNtVolumeAccess>(NtVolumeName(nDrive));
     return std::make_unique<CVwin32Access>(nDrive);

@@ -10,5 +10,6 @@
 DWORD GetPlatformId();
 
 // The way to drive nDrive on a system with the platform id dwPlatformId: the raw volume on
-// the NT family (id 2), the disk service on the 95 family, which is every other id.
+// the NT family (id 2), the disk service on the 95 family, which is every other id; none
+// (nullptr) for a drive index other than 0 (A:) and 1 (B:).
 std::unique_ptr<CDiskAccess> ChooseDiskAccessFor(DWORD dwPlatformId, int nDrive);

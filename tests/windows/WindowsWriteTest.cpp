@@ -74,26 +74,6 @@ TEST_F(WriterTest, RawVolumeTrackWrittenOnlyInPartIsAFailedTrack)
     EXPECT_EQ(ReadWholeFile(m_strDriveA), Prefix(image, TRACK_SIZE + TRACK_SIZE / 2));
 }
 
-TEST_F(WriterTest, DiskServiceOpensWithoutADriveSoADriveOutsideAAndBFailsAtItsFirstTrack)
-{
-    if (IsNtFamily())
-        GTEST_SKIP() << "disk service: 95 family";
-    PlaceImage(DISK_SIZE);
-    g_nDrive = -1;  // no radio button selected: drive number 0xFF
-
-    const SPostSummary posts = RunWrite();
-    ReportOutcome("95 family, drive number 0xFF");
-
-    EXPECT_EQ(m_counts.nOpens, 1);
-    EXPECT_EQ(m_counts.nWrites, 1);
-    // Wine's answer for a drive that is not there, as in the runs with drive A: failing.
-    EXPECT_EQ(g_nStatus, 0x0201);
-    EXPECT_EQ(g_strError, "address mark not found or bad sector");
-    EXPECT_TRUE(ReadWholeFile(m_strDriveA).empty());
-    EXPECT_TRUE(ReadWholeFile(m_strDriveB).empty());
-    ExpectCleanEnd(posts);
-}
-
 // The runs with drive A: failing from the start; the other runs leave these out.
 class FailingDriveTest : public WriterTest
 {

@@ -8,9 +8,7 @@
 #include <cstring>
 #include <map>
 
-#ifdef _WIN32
-#include "writer/WindowsDiskAccess.h"
-#else
+#ifndef _WIN32
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -292,19 +290,20 @@ TEST_F(WriterTest, DriveBWritesTheSecondDriveOnly)
 
 TEST_F(WriterTest, DriveOutsideAAndBOpensNoDevice)
 {
-#ifdef _WIN32
-    if (GetPlatformId() != VER_PLATFORM_WIN32_NT)
-        GTEST_SKIP() << "the disk service opens without naming a drive: the 95 family's own test covers it";
-#endif
     PlaceImage(DISK_SIZE);
-    g_nDrive = -1;  // no radio button selected
+    // -1: no radio button selected; 2 would be drive C:, a hard disk.
+    for (const int nDrive : {-1, 2}) {
+        SCOPED_TRACE("drive index " + std::to_string(nDrive));
+        g_nDrive = nDrive;
 
-    const SPostSummary posts = RunWrite();
+        const SPostSummary posts = RunWrite();
 
-    EXPECT_EQ(g_strError, "Unable to open output device.");
-    EXPECT_EQ(g_nStatus, -1);
-    EXPECT_EQ(m_counts.nWrites, 0);
-    ExpectCleanEnd(posts);
+        EXPECT_EQ(g_strError, "Unable to open output device.");
+        EXPECT_EQ(g_nStatus, -1);
+        EXPECT_EQ(m_counts.nWrites, 0);
+        EXPECT_TRUE(ReadWholeFile(m_strDriveA).empty());
+        ExpectCleanEnd(posts);
+    }
 }
 
 TEST_F(WriterTest, NothingResetsARecordedFailure)

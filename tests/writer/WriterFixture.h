@@ -75,7 +75,10 @@ protected:
     {
 #ifdef _WIN32
         // The product's own choice of family, on the drives that the Wine prefix maps to files.
-        return std::make_unique<CSpyDiskAccess>(::ChooseDiskAccess(nDrive), m_counts);
+        std::unique_ptr<CDiskAccess> pReal = ::ChooseDiskAccess(nDrive);
+        if (!pReal)
+            return nullptr;
+        return std::make_unique<CSpyDiskAccess>(std::move(pReal), m_counts);
 #else
         const std::string strPath = nDrive == 0 ? m_strDriveA : nDrive == 1 ? m_strDriveB : std::string();
         return std::make_unique<CSpyDiskAccess>(std::make_unique<CBlockDeviceAccess>(strPath), m_counts);
