@@ -27,6 +27,7 @@ struct SDialogItem
 struct SDialogTemplate
 {
     UINT nID;
+    WORD wLanguage;       // the language the template is made for, e.g. 0x0407 German (Germany)
     short cx, cy;         // dialog units
     const char* pszFaceName;
     int nPointSize;

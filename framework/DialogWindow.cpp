@@ -9,8 +9,21 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+// The toolkit's locale for a template's language id. Our templates are all German (Germany);
+// any other id leaves the application's locale.
+QLocale LocaleOf(WORD wLanguage)
+{
+    constexpr WORD wGermanGermany = 0x0407;
+    return wLanguage == wGermanGermany ? QLocale(QLocale::German, QLocale::Germany) : QLocale();
+}
+
+} // namespace
 
 CPostedMessageEvent::CPostedMessageEvent(UINT nMessage, WPARAM wParam, LPARAM lParam)
     : QEvent(EventType()), m_nMessage(nMessage), m_wParam(wParam), m_lParam(lParam)
@@ -28,6 +41,7 @@ CDialogWindow::CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTempla
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner)
 {
     setModal(true);
+    setLocale(LocaleOf(dialogTemplate.wLanguage));
     setFont(font);
     setFixedSize(MapDialogX(dialogTemplate.cx), MapDialogY(dialogTemplate.cy));
 

@@ -14,6 +14,8 @@ constexpr DWORD SEPARATOR = SS_BLACKFRAME | SS_SUNKEN;
 
 const char s_szFace[] = "MS Shell Dlg";
 constexpr int s_nPointSize = 8;
+// The templates are German (Germany) resources; the page texts are English and come from code.
+constexpr WORD s_wGerman = 0x0407;
 constexpr short s_cxPage = 331;
 constexpr short s_cyPage = 216;
 
@@ -92,11 +94,11 @@ const SDialogItem s_error[] = {
 };
 
 const SDialogTemplate s_templates[] = {
-    {IDD_WELCOME, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_welcome},
-    {IDD_DRIVE, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_drive},
-    {IDD_WRITE, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_write},
-    {IDD_FINISH, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_finish},
-    {IDD_ERROR, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_error},
+    {IDD_WELCOME, s_wGerman, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_welcome},
+    {IDD_DRIVE, s_wGerman, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_drive},
+    {IDD_WRITE, s_wGerman, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_write},
+    {IDD_FINISH, s_wGerman, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_finish},
+    {IDD_ERROR, s_wGerman, s_cxPage, s_cyPage, s_szFace, s_nPointSize, s_error},
 };
 
 } // namespace

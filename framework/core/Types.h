@@ -16,6 +16,7 @@
 
 using BOOL = int;
 using UINT = unsigned int;
+using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;

@@ -55,6 +55,7 @@ TEST_P(PageFrameTest, WindowCaptionAndButtonRow)
         EXPECT_FALSE(flags.testFlag(Qt::WindowSystemMenuHint));
         EXPECT_FALSE(flags.testFlag(Qt::WindowMinMaxButtonsHint));
         EXPECT_TRUE(window.isModal());
+        EXPECT_EQ(window.locale(), QLocale(QLocale::German, QLocale::Germany));
 
         auto* pPrev = Control<QPushButton>(*pPage, IDC_PREV);
         auto* pNext = Control<QPushButton>(*pPage, IDC_NEXT);
