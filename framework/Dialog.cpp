@@ -111,6 +111,11 @@ void CDialog::Post(UINT nMessage, WPARAM wParam, LPARAM lParam)
 
 void CDialog::OnCommand(UINT nID)
 {
+    // Once the page has ended, what is still queued for its window (a posted command, keys
+    // typed ahead) must not reach a handler: it would run on a page that is closing and could
+    // replace the result, say a Return after Escape turning the cancel into Next.
+    if (m_bEnded)
+        return;
     if (OnCmdMsg(WM_COMMAND, nID, 0, 0))
         return;
     if (CWinApp* pApp = AfxGetApp())
@@ -119,6 +124,8 @@ void CDialog::OnCommand(UINT nID)
 
 LRESULT CDialog::WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
+    if (m_bEnded)
+        return 0;
     if (nMessage == WM_COMMAND) {
         OnCommand(LOWORD(wParam));
         return 0;

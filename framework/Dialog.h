@@ -42,9 +42,9 @@ public:
     void Post(UINT nMessage, WPARAM wParam, LPARAM lParam) override;
 
     // A command from a button, a key or a posted WM_COMMAND: the page's message map first,
-    // then the application's.
+    // then the application's. Ignored once the page has ended.
     void OnCommand(UINT nID);
-    // A message from the window's queue.
+    // A message from the window's queue; ignored once the page has ended.
     LRESULT WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam);
 
 protected:

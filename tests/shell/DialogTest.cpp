@@ -91,6 +91,22 @@ TEST(Posting, MessagesStillQueuedWhenTheWindowGoesAreDropped)
     EXPECT_EQ(page.m_progress, std::vector<WPARAM>{3});
 }
 
+TEST(Posting, NothingQueuedBehindTheEndingCommandReachesThePage)
+{
+    CPostedPage page;
+    std::vector<WPARAM> expected;
+    EXPECT_EQ(ShowPage(page, [&](QWidget& window) {
+                  // Delivered together in one pass of the loop: the cancel ends the page, and
+                  // neither the progress nor the go-on command behind it may be handled.
+                  page.Post(WM_COMMAND, IDCANCEL, 0);
+                  page.Post(WM_APP, 5, 0);
+                  page.Post(WM_COMMAND, IDC_NEXT, 0);
+                  EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+              }),
+              IDCANCEL);
+    EXPECT_EQ(page.m_progress, expected);
+}
+
 TEST(Posting, PostingWhileWindowsComeAndGoIsSafe)
 {
     CPostedPage page;
