@@ -2,6 +2,7 @@
 
 #include "Gdi.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -38,6 +39,19 @@ void CStaticTextWidget::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(rect(), TextFlagsFor(DT_WORDBREAK), text());
+}
+
+CPushButtonWidget::CPushButtonWidget(const QString& strText, QWidget* pParent)
+    : QPushButton(strText, pParent)
+{
+    setAutoDefault(true);
+}
+
+void CPushButtonWidget::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::EnabledChange)
+        setAutoDefault(isEnabled());
+    QPushButton::changeEvent(pEvent);
 }
 
 CPictureWidget::CPictureWidget(const QPixmap& pixmap, QWidget* pParent)

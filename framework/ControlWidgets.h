@@ -1,5 +1,5 @@
-// The toolkit windows that stand for the templates' static controls. Buttons, group boxes,
-// radio buttons and progress bars are the toolkit's own.
+// The toolkit windows of ours that stand for the templates' static controls, push buttons
+// and progress bars. Group boxes and radio buttons are the toolkit's own.
 #pragma once
 
 #include "Wnd.h"
@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPixmap>
+#include <QPushButton>
 
 // A static text: word-wrapped, left and top aligned, with ampersand processing. Unless its
 // window is marked transparent it first fills its area with the dialog's face colour. An
@@ -26,6 +27,19 @@ protected:
 
 private:
     bool m_bTransparent;
+};
+
+// A push button that, while it has the focus, is the one Enter presses and is drawn as the
+// default. A disabled button never is: otherwise, on a page without a default button, the
+// toolkit makes the first such button in the tab order the default one, and it is drawn so
+// whenever the page is not the active window.
+class CPushButtonWidget : public QPushButton
+{
+public:
+    CPushButtonWidget(const QString& strText, QWidget* pParent);
+
+protected:
+    void changeEvent(QEvent* pEvent) override;
 };
 
 // A picture at its own pixel size from the top-left corner; the window takes that size.

@@ -132,9 +132,8 @@ QWidget* CDialogWindow::CreateControl(const SDialogItem& item)
             break;
         }
         default: {
-            auto* pButton = new QPushButton(strText, this);
+            auto* pButton = new CPushButtonWidget(strText, this);
             pButton->setFocusPolicy(focus);
-            pButton->setAutoDefault(true);
             pButton->setDefault((item.dwStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
             const int nID = item.nID;
             connect(pButton, &QAbstractButton::clicked, this, [this, nID] { m_owner.OnCommand(static_cast<UINT>(nID)); });

@@ -81,6 +81,22 @@ TEST_P(PageFrameTest, WindowCaptionAndButtonRow)
     });
 }
 
+TEST_P(PageFrameTest, DisabledButtonIsNotTheDefaultWhileThePageIsInactive)
+{
+    const SFrameCase& c = GetParam();
+    auto pPage = c.make();
+    ShowPage(*pPage, [&](QWidget&) {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        for (const int nID : {IDC_PREV, IDC_NEXT, IDCANCEL}) {
+            const auto* pButton = Control<QPushButton>(*pPage, nID);
+            EXPECT_FALSE(!pButton->isEnabled() && pButton->isDefault()) << nID;
+        }
+    });
+}
+
 TEST_P(PageFrameTest, EnterPressesTheDefaultOrFocusedButton)
 {
     const SFrameCase& c = GetParam();
