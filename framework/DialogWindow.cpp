@@ -126,8 +126,6 @@ QWidget* CDialogWindow::CreateControl(const SDialogItem& item)
         case BS_AUTORADIOBUTTON: {
             auto* pRadio = new QRadioButton(strText, this);
             pRadio->setFocusPolicy(focus);
-            const int nID = item.nID;
-            connect(pRadio, &QAbstractButton::clicked, this, [this, nID] { m_owner.OnCommand(static_cast<UINT>(nID)); });
             pWidget = pRadio;
             break;
         }
@@ -135,11 +133,14 @@ QWidget* CDialogWindow::CreateControl(const SDialogItem& item)
             auto* pButton = new CPushButtonWidget(strText, this);
             pButton->setFocusPolicy(focus);
             pButton->setDefault((item.dwStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
-            const int nID = item.nID;
-            connect(pButton, &QAbstractButton::clicked, this, [this, nID] { m_owner.OnCommand(static_cast<UINT>(nID)); });
             pWidget = pButton;
             break;
         }
+        }
+        // Push and radio buttons send their id as a command when clicked; a group box does not.
+        if (auto* pClickable = qobject_cast<QAbstractButton*>(pWidget)) {
+            const auto nID = static_cast<UINT>(item.nID);
+            connect(pClickable, &QAbstractButton::clicked, this, [this, nID] { m_owner.OnCommand(nID); });
         }
         break;
 

@@ -6,11 +6,6 @@
 
 #include <utility>
 
-BEGIN_MESSAGE_MAP(CPlaceholderPage, CDialog)
-    ON_COMMAND(IDC_NEXT, &CPlaceholderPage::OnNext)
-    ON_COMMAND(IDC_PREV, &CPlaceholderPage::OnPrev)
-END_MESSAGE_MAP()
-
 CPlaceholderPage::CPlaceholderPage(UINT nIDTemplate, std::string strTitle2, std::string strText1, const char* pszCancel)
     : CDialog(nIDTemplate),
       m_strTitle1("Boot disk creation"),
@@ -43,16 +38,6 @@ BOOL CPlaceholderPage::OnInitDialog()
                 SetDlgItemText(item.nID, "");
     }
     return TRUE;
-}
-
-void CPlaceholderPage::OnNext()
-{
-    EndDialog(IDC_NEXT);
-}
-
-void CPlaceholderPage::OnPrev()
-{
-    EndDialog(IDC_PREV);
 }
 
 CWritePage::CWritePage()

@@ -21,13 +21,8 @@ public:
     std::string m_strText1;
 
 protected:
-    DECLARE_MESSAGE_MAP()
-
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-
-    void OnNext();
-    void OnPrev();
 
 private:
     const char* m_pszCancel;
