@@ -126,15 +126,14 @@ private:
     bool m_bDone = false;
 };
 
-class CBenchWriteThread : public CWriteThread
+class CBenchWriteSite : public CWriteSite
 {
 public:
-    CBenchWriteThread(std::string strProgram, std::string strTarget)
+    CBenchWriteSite(std::string strProgram, std::string strTarget)
         : m_strProgram(std::move(strProgram)), m_strTarget(std::move(strTarget))
     {
     }
 
-protected:
     std::string GetProgramPath() const override { return m_strProgram; }
     std::unique_ptr<CDiskAccess> ChooseDiskAccess(int) const override
     {
@@ -157,7 +156,8 @@ struct SWriterRun
 SWriterRun RunWriter(const std::string& strProgram, const std::string& strTarget)
 {
     CCompletionLatch latch;
-    CBenchWriteThread thread(strProgram, strTarget);
+    const CBenchWriteSite site(strProgram, strTarget);
+    CWriteThread thread(site);
     thread.SetPage(&latch);
 
     const long nHeapBefore = s_nLiveBytes.load();

@@ -5,7 +5,6 @@
 #include "WizardState.h"
 #include "framework/core/Exception.h"
 #include "framework/core/File.h"
-#include "framework/core/ModulePath.h"
 #include "framework/core/PageMemory.h"
 #include "res/Resource.h"
 
@@ -35,7 +34,10 @@ void RecordException(const CException& e)
 
 } // namespace
 
-CWriteThread::CWriteThread() = default;
+CWriteThread::CWriteThread(const CWriteSite& site) : m_site(site)
+{
+    m_bAutoDelete = FALSE;
+}
 
 CWriteThread::~CWriteThread() = default;
 
@@ -47,16 +49,12 @@ void CWriteThread::SetPage(CPostTarget* pPage)
 void CWriteThread::Stop()
 {
     m_bStop.store(1);
+    m_bStop.notify_all();
 }
 
-std::string CWriteThread::GetProgramPath() const
+void CWriteThread::WaitForStopRequest() const
 {
-    return GetModuleFilePath();
-}
-
-std::unique_ptr<CDiskAccess> CWriteThread::ChooseDiskAccess(int nDrive) const
-{
-    return ::ChooseDiskAccess(nDrive);
+    m_bStop.wait(0);
 }
 
 void CWriteThread::PostToPage(UINT nMessage, WPARAM wParam) const
@@ -74,11 +72,11 @@ BOOL CWriteThread::InitInstance()
 
     try {
         const int nDrive = g_nDrive;
-        pDisk = ChooseDiskAccess(nDrive);
+        pDisk = m_site.ChooseDiskAccess(nDrive);
 
         // The image path and the device text are recorded before anything is opened, so
         // that the error page can name both whatever happens next.
-        g_strInputFile = ImagePathBeside(GetProgramPath(), ImageExtension(g_nImage));
+        g_strInputFile = ImagePathBeside(m_site.GetProgramPath(), ImageExtension(g_nImage));
         g_strOutputDevice = OutputDeviceText(nDrive);
 
         if (pTrack == nullptr)

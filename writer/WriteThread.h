@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DiskAccess.h"
+#include "WriteSite.h"
 #include "framework/core/PostTarget.h"
 #include "framework/core/WinThread.h"
 
@@ -17,7 +18,9 @@ class CFile;
 class CWriteThread : public CWinThread
 {
 public:
-    CWriteThread();
+    // The thread object belongs to its page and outlives its thread (no auto-delete), so that
+    // the page can wait on m_hThread after the write has ended. The site must outlive it.
+    explicit CWriteThread(const CWriteSite& site = CWriteSite::Product());
     ~CWriteThread() override;
 
     // The page whose window receives the progress and completion messages. Set before the
@@ -26,6 +29,8 @@ public:
 
     // Asks the writer to stop after the track it is writing; returns at once.
     void Stop();
+    // Blocks until Stop has been called: for whoever may act only once the writer has been told.
+    void WaitForStopRequest() const;
 
     // The whole write; returns FALSE so that the thread ends when it is done.
     BOOL InitInstance() override;
@@ -45,12 +50,6 @@ public:
                                   const void* pBuffer);
 #endif
 
-protected:
-    // The program's own path; the image is looked for beside it.
-    virtual std::string GetProgramPath() const;
-    // The way to drive nDrive for this write.
-    virtual std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const;
-
 private:
     void PostToPage(UINT nMessage, WPARAM wParam) const;
     void CopyImage(CFile& fileImage, CDiskAccess& disk, void* pTrack);
@@ -58,4 +57,5 @@ private:
     // Only ever goes from 0 to 1; the page sets it while the writer reads it.
     std::atomic<int> m_bStop{0};
     CPostTarget* m_pPage = nullptr;
+    const CWriteSite& m_site;
 };

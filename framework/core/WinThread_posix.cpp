@@ -1,9 +1,11 @@
 #include "WinThread.h"
 
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <condition_variable>
 #include <mutex>
-#include <system_error>
+#include <unistd.h>
 
 class CWaitableHandle
 {
@@ -34,42 +36,81 @@ private:
     bool m_bSignalled = false;
 };
 
+namespace {
+
+// A stack of at least nStackSize bytes in whole pages, and never below the system's minimum.
+std::size_t StackSizeFor(UINT nStackSize)
+{
+    const auto nPage = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t nRounded = (static_cast<std::size_t>(nStackSize) + nPage - 1) / nPage * nPage;
+    return std::max(nRounded, static_cast<std::size_t>(PTHREAD_STACK_MIN));
+}
+
+} // namespace
+
 CWinThread::CWinThread() = default;
 
 CWinThread::~CWinThread()
 {
     // The owner waits for the end before it lets go of the object; should it not, the
     // object must still outlive the code that runs on it.
-    if (m_thread.joinable())
-        m_thread.join();
+    if (m_bJoinable)
+        ::pthread_join(m_thread, nullptr);
 }
 
-BOOL CWinThread::CreateThread(DWORD, UINT, void*)
+BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, void* lpSecurityAttrs)
 {
-    if (m_thread.joinable()) {
+    if (dwCreateFlags != 0 || lpSecurityAttrs != nullptr)
+        return FALSE;
+    if (m_bJoinable) {
         // A page shown again starts its writer again, but never while the last one runs.
         if (!m_pEnded->Wait(0))
             return FALSE;
-        m_thread.join();
+        ::pthread_join(m_thread, nullptr);
+        m_bJoinable = false;
     }
-    auto pEnded = std::make_unique<CWaitableHandle>();
-    HANDLE hEnded = pEnded.get();
-    try {
-        m_pEnded = std::move(pEnded);
-        m_hThread = hEnded;
-        m_thread = std::thread(&CWinThread::Run, this);
-    } catch (const std::system_error&) {
-        m_hThread = nullptr;
-        m_pEnded.reset();
+
+    pthread_attr_t attr;
+    if (::pthread_attr_init(&attr) != 0)
         return FALSE;
+    int nError = nStackSize != 0 ? ::pthread_attr_setstacksize(&attr, StackSizeFor(nStackSize)) : 0;
+    if (nError == 0) {
+        // Everything the thread reads is in place before it starts: an auto-deleting object
+        // may be gone by the time pthread_create returns, so nothing of it is touched after.
+        const bool bAutoDelete = m_bAutoDelete != FALSE;
+        m_pEnded = std::make_unique<CWaitableHandle>();
+        m_hThread = m_pEnded.get();
+        m_bJoinable = !bAutoDelete;
+        pthread_t thread;
+        nError = ::pthread_create(&thread, &attr, &CWinThread::ThreadEntry, this);
+        if (nError != 0) {
+            m_bJoinable = false;
+            m_hThread = nullptr;
+            m_pEnded.reset();
+        } else if (!bAutoDelete) {
+            m_thread = thread;
+        }
     }
-    return TRUE;
+    ::pthread_attr_destroy(&attr);
+    return nError == 0 ? TRUE : FALSE;
+}
+
+void* CWinThread::ThreadEntry(void* pThis)
+{
+    static_cast<CWinThread*>(pThis)->Run();
+    return nullptr;
 }
 
 void CWinThread::Run()
 {
     if (!InitInstance())
         ExitInstance();
+    if (m_bAutoDelete) {
+        // Nobody joins or waits for a thread whose object goes with it.
+        ::pthread_detach(::pthread_self());
+        delete this;
+        return;
+    }
     m_pEnded->Signal();
 }
 

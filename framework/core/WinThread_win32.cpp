@@ -14,7 +14,7 @@ CWinThread::~CWinThread()
     }
 }
 
-BOOL CWinThread::CreateThread(DWORD, UINT, void*)
+BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, void* lpSecurityAttrs)
 {
     if (m_hThread != nullptr) {
         // A page shown again starts its writer again, but never while the last one runs.
@@ -23,12 +23,22 @@ BOOL CWinThread::CreateThread(DWORD, UINT, void*)
         ::CloseHandle(m_hThread);
         m_hThread = nullptr;
     }
-    // The C runtime's own thread start, so that the runtime is set up for the new thread.
-    const std::uintptr_t hThread = ::_beginthreadex(nullptr, 0, &CWinThread::ThreadEntry, this, 0, nullptr);
+    // The C runtime's own thread start, so that the runtime is set up for the new thread. It
+    // starts suspended so that m_hThread is in place before the thread can look at it; it
+    // runs at once unless the caller asked for it to wait.
+    const std::uintptr_t hThread =
+        ::_beginthreadex(lpSecurityAttrs, nStackSize, &CWinThread::ThreadEntry, this, dwCreateFlags | CREATE_SUSPENDED, nullptr);
     if (hThread == 0)
         return FALSE;
     m_hThread = reinterpret_cast<HANDLE>(hThread);
+    if ((dwCreateFlags & CREATE_SUSPENDED) == 0)
+        ::ResumeThread(m_hThread);
     return TRUE;
+}
+
+DWORD CWinThread::ResumeThread()
+{
+    return ::ResumeThread(m_hThread);
 }
 
 unsigned __stdcall CWinThread::ThreadEntry(void* pThis)
@@ -41,6 +51,12 @@ void CWinThread::Run()
 {
     if (!InitInstance())
         ExitInstance();
+    if (m_bAutoDelete) {
+        // The handle goes with the object, and the object must not wait for its own end.
+        ::CloseHandle(m_hThread);
+        m_hThread = nullptr;
+        delete this;
+    }
 }
 
 BOOL CWinThread::InitInstance()

@@ -33,12 +33,11 @@ void ExpectBootsWithMessage(const std::string& strImage)
 
 // The writer as the wizard runs it, with the program where the build puts it (so the image
 // it reads is the build's own) and a file standing in for drive A:.
-class CDriveFileWriteThread : public CWriteThread
+class CDriveFileSite : public CWriteSite
 {
 public:
-    explicit CDriveFileWriteThread(std::string strDriveA) : m_strDriveA(std::move(strDriveA)) {}
+    explicit CDriveFileSite(std::string strDriveA) : m_strDriveA(std::move(strDriveA)) {}
 
-protected:
     std::string GetProgramPath() const override { return KORVANT_PROGRAM_PATH; }
 
     std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
@@ -70,7 +69,8 @@ TEST(SampleDisketteBoot, BootsAfterTheWriterHasPutItOnDriveA)
     g_strError.clear();
 
     CPostRecorder recorder;
-    CDriveFileWriteThread thread(strDriveA);
+    const CDriveFileSite site(strDriveA);
+    CWriteThread thread(site);
     thread.SetPage(&recorder);
     ASSERT_TRUE(thread.CreateThread(0, 0, nullptr));
     recorder.WaitForCompletion();

@@ -257,7 +257,7 @@ TEST_F(WriterTest, StopFromAnotherThreadLeavesWholeTracksOnly)
 {
     const std::vector<char> image = PlaceImage(DISK_SIZE);
     CPostRecorder recorder;
-    CTestWriteThread thread(m_strProgramPath, m_strDriveA, m_strDriveB, m_counts);
+    CTestWriteThread thread(m_site);
     thread.SetPage(&recorder);
     ASSERT_TRUE(thread.CreateThread(0, 0, nullptr));
 

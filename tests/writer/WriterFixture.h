@@ -59,16 +59,16 @@ private:
     SCounts& m_counts;
 };
 
-// The writer as the product builds it, aimed at the temporary installation.
-class CTestWriteThread : public CWriteThread
+// The product's writer, aimed at the temporary installation: the program lives in the test's
+// folder and the drives are files there (under Wine, the drives the prefix maps to files).
+class CTestWriteSite : public CWriteSite
 {
 public:
-    CTestWriteThread(std::string strProgramPath, std::string strDriveA, std::string strDriveB, CSpyDiskAccess::SCounts& counts)
+    CTestWriteSite(std::string strProgramPath, std::string strDriveA, std::string strDriveB, CSpyDiskAccess::SCounts& counts)
         : m_strProgramPath(std::move(strProgramPath)), m_strDriveA(std::move(strDriveA)), m_strDriveB(std::move(strDriveB)), m_counts(counts)
     {
     }
 
-protected:
     std::string GetProgramPath() const override { return m_strProgramPath; }
 
     std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
@@ -88,7 +88,15 @@ protected:
 private:
     std::string m_strProgramPath, m_strDriveA, m_strDriveB;
     CSpyDiskAccess::SCounts& m_counts;
+};
+
+class CTestWriteThread : public CWriteThread
+{
+public:
+    explicit CTestWriteThread(const CWriteSite& site) : CWriteThread(site) {}
+
 #ifdef _WIN32
+private:
     CWineBufferPlacement m_placement;  // from before the thread starts until it has ended
 #endif
 };
@@ -132,7 +140,7 @@ protected:
     // for the completion message and then for the thread's end.
     SPostSummary RunWrite(CPostRecorder& recorder, bool bStopFirst = false)
     {
-        CTestWriteThread thread(m_strProgramPath, m_strDriveA, m_strDriveB, m_counts);
+        CTestWriteThread thread(m_site);
         m_pThread = &thread;
         thread.SetPage(&recorder);
         if (bStopFirst)
@@ -175,5 +183,6 @@ protected:
     const std::string m_strDriveB = m_dir / "fd1";
 #endif
     CSpyDiskAccess::SCounts m_counts;
+    const CTestWriteSite m_site{m_strProgramPath, m_strDriveA, m_strDriveB, m_counts};
     CWriteThread* m_pThread = nullptr;
 };
