@@ -2,8 +2,10 @@
 
 #include "PageSequence.h"
 #include "pages/DrivePage.h"
-#include "pages/PlaceholderPage.h"
+#include "pages/ErrorPage.h"
+#include "pages/FinishPage.h"
 #include "pages/WelcomePage.h"
+#include "pages/WritePage.h"
 #include "res/Resource.h"
 
 CSetupApp theApp;

@@ -67,7 +67,8 @@ CDialogWindow::CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTempla
                 pRadioGroup = new QButtonGroup(this);
                 nRadioGroupOf = nGroup;
             }
-            pRadio->setAutoExclusive(false);
+            // The group decides which buttons exclude each other; left auto-exclusive, the
+            // button still tells screen readers that it is a radio button, not a check box.
             pRadioGroup->addButton(pRadio);
             pGroupOfItem = pRadioGroup;
         }
@@ -77,6 +78,7 @@ CDialogWindow::CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTempla
     // The first control of the template lies on top, and the tab goes in template order.
     for (const SItem& item : m_items)
         item.pWidget->lower();
+    PutRadioButtonsInTheirGroupBoxes();
     QWidget* pPrevious = nullptr;
     for (const SItem& item : m_items) {
         if (item.pWidget->focusPolicy() == Qt::NoFocus)
@@ -84,6 +86,24 @@ CDialogWindow::CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTempla
         if (pPrevious != nullptr)
             QWidget::setTabOrder(pPrevious, item.pWidget);
         pPrevious = item.pWidget;
+    }
+}
+
+void CDialogWindow::PutRadioButtonsInTheirGroupBoxes()
+{
+    for (const SItem& radio : m_items) {
+        if (radio.pRadioGroup == nullptr)
+            continue;
+        for (const SItem& box : m_items) {
+            auto* pBox = qobject_cast<QGroupBox*>(box.pWidget);
+            if (pBox == nullptr || !pBox->geometry().contains(radio.pWidget->geometry()))
+                continue;
+            const QPoint at = radio.pWidget->pos() - pBox->pos();
+            radio.pWidget->setParent(pBox);
+            radio.pWidget->move(at);
+            radio.pWidget->show();
+            break;
+        }
     }
 }
 

@@ -57,6 +57,10 @@ public:
 
 private:
     QWidget* CreateControl(const SDialogItem& item);
+    // A template lays the group box beside its radio buttons; screen readers need the buttons
+    // inside it to know them as one group under its label, so each button that lies within a
+    // group box becomes its child, in the same place on the page.
+    void PutRadioButtonsInTheirGroupBoxes();
     QPushButton* DefaultButton() const;
 
     CDialog& m_owner;

@@ -3,7 +3,7 @@
 
     python3 res/make-art.py [output folder]      (default: the folder of this script)
 
-Writes banner.bmp (IDB_BANNER, 496 x 56), welcome.bmp (IDB_WELCOME, 165 x 301),
+Writes banner.bmp (IDB_BANNER, 497 x 56), welcome.bmp (IDB_WELCOME, 165 x 301),
 writeerror.ico (IDI_WRITEERROR, 32 x 32) and setup.ico (IDI_SETUP, 32 x 32 and 16 x 16).
 Only the standard library is used, and the output is the same on every run, so the files
 in the repository can always be made again from this script.
@@ -248,7 +248,7 @@ def icon_from(canvas):
 # ---- the pictures ----------------------------------------------------------------------
 
 def draw_banner():
-    width, height = 496, 56
+    width, height = 497, 56
     c = Canvas(width, height, WHITE)
     # A dark blue panel on the right with a slanted left edge, shaded from blue at the top
     # to navy at the bottom, set off from the white by a thin aqua stripe.

@@ -13,6 +13,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <ostream>
+
+// Texts as text in test messages.
+inline void PrintTo(const QString& strText, std::ostream* pStream)
+{
+    *pStream << '"' << strText.toStdString() << '"';
+}
 
 // What DoModal returns when the script left the page open and the helper had to end it.
 inline constexpr int LEFT_OPEN = -77;

@@ -1,15 +1,21 @@
 // The frame every page shares: window, caption, button row and keys, page by page.
 #include "ModalScript.h"
 #include "ShellTestApp.h"
+#include "TestSite.h"
 #include "pages/DrivePage.h"
-#include "pages/PlaceholderPage.h"
+#include "pages/ErrorPage.h"
+#include "pages/FinishPage.h"
 #include "pages/WelcomePage.h"
 #include "res/Resource.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 
 #include <functional>
 #include <memory>
@@ -28,13 +34,28 @@ struct SFrameCase
     int nEnterResult;    // what Enter on the fresh page ends it with
 };
 
+// The writing page writes at a site of the test's own, held before its first track until the
+// page asks the writer to stop, so that the page stays open for as long as a test needs it.
+std::unique_ptr<CDialog> MakeWritePage()
+{
+    static CTestSite s_site;
+    s_site.PlaceImage();
+    s_site.Gate().HoldBefore(0, true);
+    return std::make_unique<CTestWritePage>(s_site);
+}
+
 const SFrameCase s_cases[] = {
     {"welcome", [] { return std::make_unique<CWelcomePage>(); }, false, true, "Cancel", IDC_NEXT, IDC_NEXT, IDC_NEXT},
     {"drive", [] { return std::make_unique<CDrivePage>(); }, true, true, "Cancel", IDC_NEXT, IDC_RADIO1, IDC_NEXT},
-    {"write", [] { return std::make_unique<CWritePage>(); }, false, false, "Cancel", 0, IDCANCEL, IDCANCEL},
+    {"write", MakeWritePage, false, false, "Cancel", 0, IDCANCEL, IDCANCEL},
     {"finish", [] { return std::make_unique<CFinishPage>(); }, false, false, "Finish", IDCANCEL, IDCANCEL, IDCANCEL},
     {"error", [] { return std::make_unique<CErrorPage>(); }, false, false, "Cancel", IDCANCEL, IDCANCEL, IDCANCEL},
 };
+
+void PrintTo(const SFrameCase& c, std::ostream* pStream)
+{
+    *pStream << c.pszName;
+}
 
 class PageFrameTest : public ::testing::TestWithParam<SFrameCase>
 {
@@ -47,7 +68,7 @@ TEST_P(PageFrameTest, WindowCaptionAndButtonRow)
     ShowPage(*pPage, [&](QWidget& window) {
         EXPECT_EQ(window.windowTitle(), QStringLiteral("KORVANT 4.3 (Shareware) Setup"));
         // 331 x 216 dialog units, fixed.
-        EXPECT_EQ(window.size(), QSize(496, 351));
+        EXPECT_EQ(window.size(), QSize(497, 351));
         EXPECT_EQ(window.minimumSize(), window.maximumSize());
         const Qt::WindowFlags flags = window.windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
@@ -107,9 +128,11 @@ TEST_P(PageFrameTest, EnterPressesTheDefaultOrFocusedButton)
 TEST_P(PageFrameTest, EscapeAndClosingTheWindowCancel)
 {
     const SFrameCase& c = GetParam();
+    // A page of its own for each way out: the writing page runs its writer only once.
     auto pPage = c.make();
     EXPECT_EQ(ShowPage(*pPage, [](QWidget& window) { Type(window, Qt::Key_Escape); }), IDCANCEL);
-    EXPECT_EQ(ShowPage(*pPage, [](QWidget& window) { window.close(); }), IDCANCEL);
+    auto pSecondPage = c.make();
+    EXPECT_EQ(ShowPage(*pSecondPage, [](QWidget& window) { window.close(); }), IDCANCEL);
 }
 
 TEST_P(PageFrameTest, HelpKeyReachesTheApplicationAndLeavesThePageOpen)
@@ -123,6 +146,43 @@ TEST_P(PageFrameTest, HelpKeyReachesTheApplicationAndLeavesThePageOpen)
               }),
               LEFT_OPEN);
     EXPECT_EQ(g_pTestApp->m_nHelpCommands, nBefore + 1);
+}
+
+TEST_P(PageFrameTest, ScreenReadersGetEveryTextButtonChoiceAndTheBar)
+{
+    const SFrameCase& c = GetParam();
+    auto pPage = c.make();
+    ShowPage(*pPage, [&](QWidget& window) {
+        auto shown = [](QString strText) { return strText.remove(QRegularExpression(QStringLiteral("&(?!&)"))); };
+        int nRadios = 0;
+        for (QWidget* pWidget : window.findChildren<QWidget*>()) {
+            QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pWidget);
+            ASSERT_NE(pAccessible, nullptr);
+            const QString strName = pAccessible->text(QAccessible::Name);
+            if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+                EXPECT_EQ(pAccessible->role(), QAccessible::StaticText);
+                EXPECT_EQ(strName, shown(pLabel->text()));
+            } else if (auto* pRadio = qobject_cast<QRadioButton*>(pWidget)) {
+                ++nRadios;
+                EXPECT_EQ(pAccessible->role(), QAccessible::RadioButton) << strName.toStdString();
+                EXPECT_EQ(strName, shown(pRadio->text()));
+                EXPECT_EQ(pAccessible->state().checked, pRadio->isChecked());
+                // Both drive choices are one group, under the group's label.
+                ASSERT_NE(pAccessible->parent(), nullptr);
+                EXPECT_EQ(pAccessible->parent()->role(), QAccessible::Grouping);
+                EXPECT_EQ(pAccessible->parent()->text(QAccessible::Name), QStringLiteral("Drive:"));
+            } else if (auto* pButton = qobject_cast<QPushButton*>(pWidget)) {
+                EXPECT_EQ(pAccessible->role(), QAccessible::PushButton);
+                EXPECT_EQ(strName, shown(pButton->text()));
+                EXPECT_EQ(pAccessible->state().disabled, !pButton->isEnabled()) << strName.toStdString();
+            } else if (auto* pBar = qobject_cast<QProgressBar*>(pWidget)) {
+                EXPECT_EQ(pAccessible->role(), QAccessible::ProgressBar);
+                ASSERT_NE(pAccessible->valueInterface(), nullptr);
+                EXPECT_EQ(pAccessible->valueInterface()->currentValue().toInt(), pBar->value());
+            }
+        }
+        EXPECT_EQ(nRadios, std::string(c.pszName) == "drive" ? 2 : 0);
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPage, PageFrameTest, ::testing::ValuesIn(s_cases),
@@ -148,6 +208,22 @@ TEST(PageFrame, DialogFontIsTheStandInAndOneLineFitsEightUnits)
         ASSERT_NE(pText1, nullptr);
         EXPECT_EQ(pText1->height(), 13);
         EXPECT_LE(QFontMetrics(window.font()).height(), pText1->height());
+    });
+}
+
+TEST(PageFrame, EtchedLineRunsUnderTheWelcomePictureAsTheDialogManagerPlacesIt)
+{
+    // 185 units down is 300.625 pixels: the line starts at 301, right below the picture,
+    // which is 301 pixels high; a line placed at 300 would be half covered by it.
+    CWelcomePage page;
+    ShowPage(page, [&](QWidget& window) {
+        const QImage image = Snapshot(window);
+        const QRgb dark = window.palette().color(QPalette::Dark).rgb();
+        const QRgb light = window.palette().color(QPalette::Light).rgb();
+        for (int x = 0; x < image.width() - 1; ++x)
+            ASSERT_EQ(image.pixel(x, 301), dark) << "x " << x;
+        for (int x = 1; x < image.width() - 1; ++x)
+            ASSERT_EQ(image.pixel(x, 302), light) << "x " << x;
     });
 }
 

@@ -2,9 +2,11 @@
 // mnemonics, and letters alone on whatever lies beneath.
 #include "ModalScript.h"
 #include "framework/Resources.h"
+#include "pages/ErrorPage.h"
 #include "pages/TextStatic.h"
 #include "pages/TitleStatic.h"
 #include "res/Resource.h"
+#include "writer/WizardState.h"
 
 #include <QAccessible>
 #include <QColor>
@@ -133,11 +135,11 @@ TEST(TextControls, EmptyTextsLeaveTheBannerAsItIs)
 {
     // Titles lie over the banner, at the places their rectangles give.
     const QImage banner = AfxLoadBitmap(IDB_BANNER).toImage().convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(banner.size(), QSize(496, 56));
+    ASSERT_EQ(banner.size(), QSize(497, 56));
     const QImage title1 = Empty().title1;
-    ASSERT_EQ(title1.size(), QSize(452, 19));
-    EXPECT_EQ(title1, banner.copy(22, 13, 452, 19));
-    EXPECT_EQ(Empty().title2, banner.copy(42, 32, 432, 20));
+    ASSERT_EQ(title1.size(), QSize(452, 20));
+    EXPECT_EQ(title1, banner.copy(23, 13, 452, 20));
+    EXPECT_EQ(Empty().title2, banner.copy(42, 33, 432, 20));
 }
 
 TEST(TextControls, LettersAloneAreDrawnAndTheBannerShowsBetweenThem)
@@ -222,6 +224,41 @@ TEST(TextControls, AmpersandUnderlinesTheNextLetterAndTwoShowOne)
     // "R&&D" shows an ampersand between the letters; "R&D" shows none.
     EXPECT_GT(RightmostInk(doubled.title2, background), RightmostInk(bare.title2, background) + 3);
     EXPECT_EQ(RightmostInk(single.title2, background), RightmostInk(bare.title2, background));
+}
+
+// The error page's error (bold, three lines high) and image path (one line), as drawn for
+// the outcome of a write.
+std::pair<QImage, QImage> DrawErrorPage(const std::string& strError, const std::string& strInputFile)
+{
+    g_strError = strError;
+    g_strInputFile = strInputFile;
+    CErrorPage page;
+    std::pair<QImage, QImage> drawn;
+    ShowPage(page, [&](QWidget& window) { drawn = {Area(page, window, IDC_TEXT2), Area(page, window, IDC_TEXT4)}; });
+    g_strError.clear();
+    g_strInputFile.clear();
+    return drawn;
+}
+
+TEST(TextControls, ErrorPageShowsTheLinesOfALongErrorThatFitAndOneLineOfALongPath)
+{
+    const auto [emptyError, emptyPath] = DrawErrorPage({}, {});
+    std::string strPath = "/media/user/KORVANT";
+    for (int i = 0; i < 12; ++i)
+        strPath += "/distribution-medium";
+    const auto [error, path] = DrawErrorPage("The request could not be performed because of an I/O device error.\r\n"
+                                             "The drive was not ready when the track was written to it.\r\n"
+                                             "Check that the diskette is inserted and try again.\r\n",
+                                             strPath + "/korvant-setup.000");
+    EXPECT_EQ(InkLines(error, emptyError), 3);
+    int nLastRowInk = 0;
+    for (int x = 0; x < error.width(); ++x)
+        nLastRowInk += error.pixel(x, error.height() - 2) != emptyError.pixel(x, error.height() - 2);
+    EXPECT_GT(nLastRowInk, 0) << "the third line should reach the control's lower edge";
+
+    EXPECT_EQ(InkLines(path, emptyPath), 1);
+    // Cut where a folder name ends, so the line is nearly full but not to the last pixel.
+    EXPECT_GT(RightmostInk(path, emptyPath), path.width() * 3 / 4) << "the path should fill its line";
 }
 
 TEST(TextControls, ScreenReadersGetTheTexts)

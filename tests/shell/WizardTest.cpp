@@ -1,123 +1,283 @@
-// The wizard from its first page on, with the real pages, driven from the keyboard.
-#include "ModalScript.h"
+// The whole wizard with the real pages, driven from the keyboard, writing at a test site:
+// what reaches the drives, and which page the user ends on, for every way a write can go.
+#include "ScriptedUser.h"
 #include "app/PageSequence.h"
 #include "pages/DrivePage.h"
-#include "pages/PlaceholderPage.h"
+#include "pages/ErrorPage.h"
+#include "pages/FinishPage.h"
+#include "pages/TitleStatic.h"
 #include "pages/WelcomePage.h"
+#include "res/Resource.h"
+#include "tests/support/FileSizeLimit.h"
 #include "writer/WizardState.h"
 
-#include <QDialog>
-#include <QLabel>
-#include <QPointer>
+#include <gtest/gtest-spi.h>
+
+#include <QKeyEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 
-#include <deque>
-#include <functional>
+#include <filesystem>
 
 namespace {
 
-// Acts as the user: each time a page's window comes up, names it and takes the next step.
-// With no steps left it presses Escape, so that a wrong turn cannot keep the test waiting.
-class CScriptedUser : public QObject
+using Step = std::function<void(QWidget&)>;
+
+const Step s_next = [](QWidget& window) { Type(window, Qt::Key_Return); };
+// The writing page closes by itself.
+const Step s_wait = [](QWidget&) {};
+
+QString TextOf(QWidget& window, int nID)
 {
-public:
-    explicit CScriptedUser(std::deque<std::function<void(QWidget&)>> steps) : m_steps(std::move(steps))
-    {
-        qApp->installEventFilter(this);
-    }
-    ~CScriptedUser() override { qApp->removeEventFilter(this); }
-
-    QStringList m_pagesSeen;
-
-protected:
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override
-    {
-        auto* pDialog = qobject_cast<QDialog*>(pObject);
-        if (pEvent->type() == QEvent::Show && pDialog != nullptr && pDialog->isWindow()) {
-            QPointer<QDialog> pWindow = pDialog;
-            QMetaObject::invokeMethod(
-                this, [this, pWindow] { TakeStep(pWindow); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    void TakeStep(QDialog* pWindow)
-    {
-        if (pWindow == nullptr || !pWindow->isVisible())
-            return;
-        EXPECT_TRUE(QTest::qWaitForWindowActive(pWindow));
-        m_pagesSeen << PageName(*pWindow);
-        if (m_steps.empty()) {
-            Type(*pWindow, Qt::Key_Escape);
-            return;
-        }
-        auto step = std::move(m_steps.front());
-        m_steps.pop_front();
-        step(*pWindow);
-    }
-
-    static QString PageName(QWidget& window)
-    {
-        for (const QString& strTitle : {QStringLiteral("Welcome"), QStringLiteral("Drive selection"),
-                                        QStringLiteral("Writing process"), QStringLiteral("End"), QStringLiteral("Error")})
-            for (QLabel* pLabel : window.findChildren<QLabel*>())
-                if (pLabel->text() == strTitle)
-                    return strTitle;
-        return QStringLiteral("?");
-    }
-
-    std::deque<std::function<void(QWidget&)>> m_steps;
-};
-
-QRadioButton* RadioLabelled(QWidget& window, const QString& strText)
-{
-    for (QRadioButton* pRadio : window.findChildren<QRadioButton*>())
-        if (pRadio->text() == strText)
-            return pRadio;
-    return nullptr;
+    return GetWidgetText(PageOf(window).GetDlgItem(nID));
 }
 
-TEST(Wizard, BackAndForthKeepsTheDriveAndCancelOnTheWritingPageEnds)
+// Alt+B on the drive page, then Next.
+const Step s_driveBThenNext = [](QWidget& window) {
+    auto* pB = qobject_cast<QRadioButton*>(PageOf(window).GetDlgItem(IDC_RADIO2));
+    ASSERT_NE(pB, nullptr);
+    QSignalSpy toggled(pB, &QAbstractButton::toggled);
+    QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
+    if (!pB->isChecked()) {
+        ASSERT_TRUE(toggled.wait(2000));
+    }
+    Type(window, Qt::Key_Return);
+};
+
+std::vector<char> Tracks(const std::vector<char>& image, std::size_t nTracks)
 {
-    g_nDrive = 0;
-    CScriptedUser user({
-        [](QWidget& window) { Type(window, Qt::Key_Return); },
-        [](QWidget& window) {
-            QRadioButton* pB = RadioLabelled(window, QStringLiteral("&B:"));
-            ASSERT_NE(pB, nullptr);
-            QSignalSpy toggled(pB, &QAbstractButton::toggled);
-            QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
-            if (!pB->isChecked()) {
-                ASSERT_TRUE(toggled.wait(2000));
-            }
-            // Back to the welcome page.
-            for (QPushButton* pButton : window.findChildren<QPushButton*>())
-                if (pButton->text() == QStringLiteral("< Prev"))
-                    pButton->click();
-        },
-        [](QWidget& window) {
-            EXPECT_EQ(g_nDrive, 1);
+    return {image.begin(), image.begin() + static_cast<std::ptrdiff_t>(nTracks * TRACK_SIZE)};
+}
+
+class WizardTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ResetWizardState();
+        CTestSite::Current() = &m_site;
+    }
+    void TearDown() override
+    {
+        CTestSite::Current() = nullptr;
+        ResetWizardState();
+    }
+
+    static void ResetWizardState()
+    {
+        g_nDrive = 0;
+        g_nStatus = 0;
+        g_strError.clear();
+        g_strInputFile.clear();
+        g_strOutputDevice.clear();
+    }
+
+    // The pages the user saw, one step taken on each, with the wizard built and torn down.
+    QStringList Run(std::deque<Step> steps, std::chrono::milliseconds limit = std::chrono::seconds(60))
+    {
+        CWizardWatchdog watchdog(m_site, limit);
+        CScriptedUser user(std::move(steps));
+        RunWizard<CWelcomePage, CDrivePage, CTestWritePage, CFinishPage, CErrorPage>();
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), 0) << "a page was left behind";
+        return user.m_pagesSeen;
+    }
+
+    // The error page's step: what it shows, then Enter, which ends the wizard.
+    static Step ExpectErrorPage(const std::string& strError, const std::string& strImage, const char* pszDevice)
+    {
+        return [=](QWidget& window) {
+            EXPECT_EQ(TextOf(window, IDC_TEXT2).toStdString(), strError);
+            EXPECT_EQ(TextOf(window, IDC_TEXT4).toStdString(), strImage);
+            EXPECT_EQ(TextOf(window, IDC_TEXT6), QString::fromLatin1(pszDevice));
+            // The error is drawn by the page's bold text control.
+            auto* pText2 = dynamic_cast<CHookedWidget*>(PageOf(window).GetDlgItem(IDC_TEXT2));
+            ASSERT_NE(pText2, nullptr);
+            EXPECT_NE(dynamic_cast<CTitleStatic*>(pText2->m_pHook), nullptr);
             Type(window, Qt::Key_Return);
-        },
-        [](QWidget& window) {
-            QRadioButton* pB = RadioLabelled(window, QStringLiteral("&B:"));
-            ASSERT_NE(pB, nullptr);
-            EXPECT_TRUE(pB->isChecked());
-            Type(window, Qt::Key_Return);
-        },
-        [](QWidget& window) { Type(window, Qt::Key_Escape); },
-    });
-    RunWizard<CWelcomePage, CDrivePage, CWritePage, CFinishPage, CErrorPage>();
-    EXPECT_EQ(user.m_pagesSeen, (QStringList{QStringLiteral("Welcome"), QStringLiteral("Drive selection"),
-                                             QStringLiteral("Welcome"), QStringLiteral("Drive selection"),
-                                             QStringLiteral("Writing process")}));
+        };
+    }
+
+    const QStringList m_toWriting{QStringLiteral("Welcome"), QStringLiteral("Drive selection"),
+                                  QStringLiteral("Writing process")};
+    const QStringList m_toFinish = m_toWriting + QStringList{QStringLiteral("End")};
+    const QStringList m_toError = m_toWriting + QStringList{QStringLiteral("Error")};
+
+    CTestSite m_site;
+};
+
+TEST_F(WizardTest, WriteOnAEndsOnTheFinishPageWithTheBarAt99AndEnterEndsTheWizard)
+{
+    const std::vector<char> image = m_site.PlaceImage();
+    // Held before the first track until the bar is watched, so that no value escapes.
+    m_site.Gate().HoldBefore(0, false);
+    std::vector<int> barValues;
+    const Step watchTheBar = [&](QWidget& window) {
+        auto* pBar = qobject_cast<QProgressBar*>(PageOf(window).GetDlgItem(IDC_PROGRESS));
+        ASSERT_NE(pBar, nullptr);
+        EXPECT_EQ(pBar->value(), 0);
+        EXPECT_EQ(pBar->maximum(), 100);
+        QObject::connect(pBar, &QProgressBar::valueChanged, [&](int nValue) { barValues.push_back(nValue); });
+        m_site.Gate().Release();
+    };
+    const Step finish = [](QWidget& window) {
+        EXPECT_EQ(TextOf(window, IDC_TITLE2), QStringLiteral("End"));
+        EXPECT_EQ(TextOf(window, IDC_TEXT1), QStringLiteral("The boot disk has been created successfully."));
+        EXPECT_TRUE(TextOf(window, IDC_TEXT2).startsWith(QStringLiteral("In order to install the boot manager")));
+        EXPECT_EQ(TextOf(window, IDCANCEL), QStringLiteral("Finish"));
+        Type(window, Qt::Key_Return);
+    };
+
+    EXPECT_EQ(Run({s_next, s_next, watchTheBar, finish, [](QWidget&) { ADD_FAILURE() << "Enter did not end the wizard"; }}),
+              m_toFinish);
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == image) << "drive A: does not hold the image";
+    ASSERT_FALSE(barValues.empty());
+    EXPECT_EQ(barValues.back(), 99);
+    EXPECT_TRUE(std::is_sorted(barValues.begin(), barValues.end()));
+    EXPECT_EQ(g_nStatus, 0);
+}
+
+TEST_F(WizardTest, WriteOnBWritesTheSecondDriveOnly)
+{
+    const std::vector<char> image = m_site.PlaceImage();
+    const std::vector<char> driveABefore = PatternImage(DISK_SIZE, 7);
+    WriteWholeFile(m_site.m_strDriveA, driveABefore);
+
+    EXPECT_EQ(Run({s_next, s_driveBThenNext, s_wait, s_next}), m_toFinish);
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveB) == image) << "drive B: does not hold the image";
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == driveABefore) << "drive A: was touched";
+}
+
+TEST_F(WizardTest, EveryFailureEndsOnTheErrorPageWithItsTextTheImageAndTheDrive)
+{
+    const std::string strImage = m_site.m_strImagePath;
+
+    // No image beside the program.
+    EXPECT_EQ(Run({s_next, s_next, s_wait, ExpectErrorPage("Unable to open input file.", strImage, "A:")}), m_toError);
+
+    // An image three tracks and a bit long: the three tracks are written, then it fails.
+    ResetWizardState();
+    const std::vector<char> image = m_site.PlaceImage(3 * TRACK_SIZE + 100);
+    EXPECT_EQ(Run({s_next, s_next, s_wait, ExpectErrorPage("Unexpected end of file.", strImage, "A:")}), m_toError);
+    const std::vector<char> driveA = ReadWholeFile(m_site.m_strDriveA);
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 3 * TRACK_SIZE, driveA.begin()));
+    EXPECT_EQ(driveA[3 * TRACK_SIZE], 0) << "the short track must not be written";
+
+    // No drive B: there at all.
+    ResetWizardState();
+    m_site.PlaceImage();
+    std::filesystem::remove(m_site.m_strDriveB);
+    EXPECT_EQ(Run({s_next, s_driveBThenNext, s_wait, ExpectErrorPage("Unable to open output device.", strImage, "B:")}),
+              m_toError);
+    EXPECT_FALSE(std::filesystem::exists(m_site.m_strDriveB));
+
+    // Drive A: refuses track 5 for real (the file may not grow past five tracks).
+    ResetWizardState();
+    {
+        const CFileSizeLimit limit(5 * TRACK_SIZE);
+        EXPECT_EQ(Run({s_next, s_next, s_wait, ExpectErrorPage(std::strerror(EFBIG), strImage, "A:")}), m_toError);
+    }
+    EXPECT_EQ(g_nStatus, EFBIG);
+}
+
+TEST_F(WizardTest, CancelDuringAWriteFinishesTheTrackAndEndsWithoutAResultPage)
+{
+    const std::vector<char> image = m_site.PlaceImage();
+    // Track 80 is under way when Cancel comes: the gate lets it go on only once the page
+    // has asked the writer to stop, so exactly that track is finished after the request.
+    m_site.Gate().HoldBefore(80, true);
+    const Step cancelAtTrack80 = [&](QWidget& window) {
+        ASSERT_TRUE(m_site.Gate().WaitUntilHeld());
+        Type(window, Qt::Key_Escape);
+    };
+
+    EXPECT_EQ(Run({s_next, s_next, cancelAtTrack80}), m_toWriting);
+    std::vector<char> expected = Tracks(image, 81);
+    expected.resize(DISK_SIZE);
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == expected) << "not tracks 0 to 80 of the image and nothing after";
+    EXPECT_EQ(g_nStatus, 0);
+    EXPECT_EQ(g_strError, "");
+}
+
+TEST_F(WizardTest, CancelAfterTheWriterEndedButBeforeItsCompletionWasHandledShowsNoResultPage)
+{
+    const std::vector<char> image = m_site.PlaceImage();
+    const Step cancelLate = [](QWidget& window) {
+        // The page is busy here, so the writer's completion stays queued behind the cancel.
+        auto& page = dynamic_cast<CWritePage&>(PageOf(window));
+        ASSERT_EQ(WaitForSingleObject(page.m_thread.m_hThread, INFINITE), WAIT_OBJECT_0);
+        Type(window, Qt::Key_Escape);
+    };
+
+    EXPECT_EQ(Run({s_next, s_next, cancelLate}), m_toWriting);
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == image);
+}
+
+TEST_F(WizardTest, EscapeOnTheDrivePageWithReturnTypedRightBehindItWritesNothing)
+{
+    m_site.PlaceImage();
+    // Both keys are queued before either is handled, as when typed in one burst.
+    const Step escapeThenReturn = [](QWidget& window) {
+        QWidget* pFocus = QApplication::focusWidget();
+        ASSERT_NE(pFocus, nullptr);
+        ASSERT_EQ(pFocus->window(), &window);
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            QCoreApplication::postEvent(pFocus, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+            QCoreApplication::postEvent(pFocus, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+        }
+    };
+
+    EXPECT_EQ(Run({s_next, escapeThenReturn}), (QStringList{QStringLiteral("Welcome"), QStringLiteral("Drive selection")}));
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == std::vector<char>(DISK_SIZE)) << "the declined write happened";
+    EXPECT_EQ(g_strInputFile, "") << "the writer ran";
+}
+
+TEST_F(WizardTest, BackAndForthKeepsTheDriveThatTheWriteThenUses)
+{
+    m_site.PlaceImage();
+    m_site.Gate().HoldBefore(0, true);
+    const Step bThenPrev = [](QWidget& window) {
+        auto* pB = qobject_cast<QRadioButton*>(PageOf(window).GetDlgItem(IDC_RADIO2));
+        ASSERT_NE(pB, nullptr);
+        QSignalSpy toggled(pB, &QAbstractButton::toggled);
+        QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
+        if (!pB->isChecked()) {
+            ASSERT_TRUE(toggled.wait(2000));
+        }
+        qobject_cast<QPushButton*>(PageOf(window).GetDlgItem(IDC_PREV))->click();
+    };
+    const Step bStillChosen = [](QWidget& window) {
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(PageOf(window).GetDlgItem(IDC_RADIO2))->isChecked());
+        Type(window, Qt::Key_Return);
+    };
+    const Step cancel = [&](QWidget& window) {
+        ASSERT_TRUE(m_site.Gate().WaitUntilHeld());
+        Type(window, Qt::Key_Escape);
+    };
+
+    EXPECT_EQ(Run({s_next, bThenPrev, s_next, bStillChosen, cancel}),
+              (QStringList{QStringLiteral("Welcome"), QStringLiteral("Drive selection"), QStringLiteral("Welcome"),
+                           QStringLiteral("Drive selection"), QStringLiteral("Writing process")}));
     EXPECT_EQ(g_nDrive, 1);
-    // No page is left behind.
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), 0);
-    g_nDrive = 0;
+    EXPECT_EQ(g_strOutputDevice, "B:");
+}
+
+TEST_F(WizardTest, WriterThatNeverFinishesFailsTheTestInBoundedTime)
+{
+    m_site.PlaceImage();
+    // Nobody releases the gate: only the watchdog can end this run.
+    m_site.Gate().HoldBefore(3, false);
+    ::testing::TestPartResultArray failures;
+    const auto start = std::chrono::steady_clock::now();
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ALL_THREADS, &failures);
+        Run({s_next, s_next, s_wait}, std::chrono::seconds(2));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("the writer never finished"), std::string::npos);
 }
 
 } // namespace

@@ -9,8 +9,7 @@
 #include <map>
 
 #ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
+#include "tests/support/FileSizeLimit.h"
 #endif
 
 using ::testing::ElementsAre;
@@ -142,34 +141,6 @@ TEST_F(WriterTest, MissingDeviceIsNotCreatedAndReleasesTheImage)
     CFile reopened;
     EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
 }
-
-namespace {
-
-// Lets the writer's process write no file beyond nBytes while it lives; a write that would
-// go further fails, or stops short at the limit, just as a medium does at its end.
-class CFileSizeLimit
-{
-public:
-    explicit CFileSizeLimit(rlim_t nBytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = nBytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~CFileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int);
-};
-
-} // namespace
 
 TEST_F(WriterTest, FailingTrackEndsTheWriteWithTheSystemsCodeAndText)
 {

@@ -1,11 +1,17 @@
 // Renders every page as the wizard shows it, without a screen, into <folder>/<page>.png:
 // the page's window inside a drawn classic frame with its caption, so that the pages can be
-// looked at and compared without running the wizard.
+// looked at and compared without running the wizard. The writing page is caught in the middle
+// of a real write to a file, and the error page shows an error as the system words it.
 #include "framework/WinApp.h"
 #include "pages/DrivePage.h"
-#include "pages/PlaceholderPage.h"
+#include "pages/ErrorPage.h"
+#include "pages/FinishPage.h"
 #include "pages/WelcomePage.h"
+#include "pages/WritePage.h"
+#include "framework/core/ModulePath.h"
 #include "res/Resource.h"
+#include "tests/shell/TestSite.h"
+#include "writer/WizardState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +20,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -59,23 +66,33 @@ QImage Framed(const QImage& client, const QString& strCaption)
     return image;
 }
 
-// Shows the page, takes its picture once it is up, and closes it again.
-bool Render(CDialog& page, const QString& strFile)
+// Shows the page, takes its picture once it is up and ready, and leaves it through its own
+// Cancel.
+bool Render(CDialog& page, const QString& strFile, const std::function<bool()>& ready)
 {
     bool bSaved = false;
     QMetaObject::invokeMethod(
         qApp,
         [&] {
             QWidget* pWindow = QApplication::activeModalWidget();
-            if (pWindow != nullptr) {
+            if (pWindow != nullptr && ready()) {
+                // What the page has been sent so far is shown before the picture is taken.
+                QCoreApplication::sendPostedEvents();
                 const QImage client = pWindow->grab().toImage();
                 bSaved = Framed(client, pWindow->windowTitle()).save(strFile);
             }
-            page.EndDialog(IDCANCEL);
+            page.OnCommand(IDCANCEL);
         },
         Qt::QueuedConnection);
     page.DoModal();
     return bSaved;
+}
+
+// The folder of this program, where the build also puts the wizard and its image.
+std::string ProgramFolder()
+{
+    const std::string strPath = GetModuleFilePath();
+    return strPath.substr(0, strPath.find_last_of('/') + 1);
 }
 
 } // namespace
@@ -90,23 +107,45 @@ int main(int argc, char* argv[])
     const QString strFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(strFolder);
 
+    // A write to a file, held before track 72 (the bar then stands at 44 %) until the page's
+    // Cancel asks the writer to stop.
+    CTestSite site;
+    site.PlaceImage();
+    site.Gate().HoldBefore(72, true);
+
+    // After the write above, a failed one as the NT family reports a worn diskette: the
+    // system's own text, which takes two lines.
+    const auto failedWrite = [] {
+        g_nStatus = 1117;
+        g_strError = "The request could not be performed because of an I/O device error.\r\n";
+        g_strInputFile = ProgramFolder() + "korvant-setup.000";
+        g_strOutputDevice = "A:";
+    };
+
     CWelcomePage welcomePage;
     CDrivePage drivePage;
-    CWritePage writePage;
+    CTestWritePage writePage(site);
     CFinishPage finishPage;
     CErrorPage errorPage;
+    const auto always = [] { return true; };
     const struct {
         CDialog* pPage;
         const char* pszName;
+        std::function<void()> before;  // sets up what the page shows when it opens
+        std::function<bool()> ready;   // waits, once the page is up, for the moment to take
     } pages[] = {
-        {&welcomePage, "welcome"}, {&drivePage, "drive"}, {&writePage, "write"},
-        {&finishPage, "finish"},   {&errorPage, "error"},
+        {&welcomePage, "welcome", [] {}, always},
+        {&drivePage, "drive", [] {}, always},
+        {&writePage, "write", [] {}, [&] { return site.Gate().WaitUntilHeld(); }},
+        {&finishPage, "finish", [] {}, always},
+        {&errorPage, "error", failedWrite, always},
     };
 
     int nFailed = 0;
     for (const auto& page : pages) {
         const QString strFile = QDir(strFolder).filePath(QString::fromLatin1(page.pszName) + QStringLiteral(".png"));
-        if (Render(*page.pPage, strFile)) {
+        page.before();
+        if (Render(*page.pPage, strFile, page.ready)) {
             std::printf("%s\n", qPrintable(strFile));
         } else {
             std::fprintf(stderr, "could not render %s\n", page.pszName);

@@ -1,0 +1,68 @@
+#include "WritePage.h"
+
+#include "PageFrame.h"
+#include "res/Resource.h"
+
+BEGIN_MESSAGE_MAP(CWritePage, CDialog)
+    ON_MESSAGE(WM_APP, &CWritePage::OnProgress)
+    ON_COMMAND(IDC_NEXT, &CWritePage::OnNext)
+END_MESSAGE_MAP()
+
+CWritePage::CWritePage() : CWritePage(CWriteSite::Product())
+{
+}
+
+CWritePage::CWritePage(const CWriteSite& site)
+    : CDialog(IDD_WRITE),
+      m_strTitle1("Boot disk creation"),
+      m_strText1("One moment please, the disk is being created..."),
+      m_strTitle2("Writing process"),
+      m_thread(site)
+{
+}
+
+CWritePage::~CWritePage() = default;
+
+void CWritePage::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TITLE2, m_ctlTitle2);
+    DDX_Control(pDX, IDC_PROGRESS, m_ctlProgress);
+    DDX_Control(pDX, IDC_TITLE1, m_ctlTitle1);
+    DDX_Text(pDX, IDC_TITLE1, m_strTitle1);
+    DDX_Text(pDX, IDC_TEXT1, m_strText1);
+    DDX_Text(pDX, IDC_TITLE2, m_strTitle2);
+}
+
+BOOL CWritePage::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetPageFrame(*this);
+    m_ctlProgress.SetRange(0, 100);
+    m_thread.SetPage(this);
+    // Should the thread not start, Cancel still closes the page: there is nothing to wait for.
+    m_thread.CreateThread(0, 0, nullptr);
+    return TRUE;
+}
+
+LRESULT CWritePage::OnProgress(WPARAM wParam, LPARAM)
+{
+    m_ctlProgress.SetPos(static_cast<int>(wParam));
+    return 0;
+}
+
+void CWritePage::OnNext()
+{
+    // The writer posts this as its last word; only its end remains, so the wait is short.
+    WaitForSingleObject(m_thread.m_hThread, INFINITE);
+    EndDialog(IDC_NEXT);
+}
+
+void CWritePage::OnCancel()
+{
+    // No message is handled while we wait: the writer never waits for this thread, so it
+    // ends within the track it is writing, and no completion can slip in meanwhile.
+    m_thread.Stop();
+    WaitForSingleObject(m_thread.m_hThread, INFINITE);
+    CDialog::OnCancel();
+}

@@ -1,0 +1,168 @@
+// The writing page at a site of the test's own: the program "installed" in a temporary folder
+// with its image beside it, drives A: and B: as files there, and a gate that can hold the
+// writer before a chosen track. No test ever reaches the machine's own drives.
+#pragma once
+
+#include "pages/WritePage.h"
+#include "tests/support/TempDir.h"
+#include "writer/BlockDeviceAccess.h"
+#include "writer/DiskGeometry.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+
+// Holds the writer before one track: until the test releases it, or until the writing page
+// has asked the writer to stop (the track is then written and the writer ends after it).
+class CTrackGate
+{
+public:
+    void HoldBefore(unsigned nTrack, bool bUntilStop)
+    {
+        std::lock_guard lock(m_mutex);
+        m_nTrack = nTrack;
+        m_bUntilStop = bUntilStop;
+        m_bReleased = false;
+        m_bHeld = false;
+    }
+
+    // A writer held until the stop request gets one.
+    void Release()
+    {
+        CWriteThread* pWaitingForStop = nullptr;
+        {
+            std::lock_guard lock(m_mutex);
+            m_bReleased = true;
+            pWaitingForStop = m_pWaitingForStop;
+        }
+        m_changed.notify_all();
+        if (pWaitingForStop != nullptr)
+            pWaitingForStop->Stop();
+    }
+
+    // True once the writer waits at the gate; false if it has not come within the time.
+    bool WaitUntilHeld(std::chrono::seconds limit = std::chrono::seconds(60))
+    {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, limit, [this] { return m_bHeld; });
+    }
+
+    // On the writer's thread, before each track.
+    void Pass(unsigned nTrack, CWriteThread& writer)
+    {
+        std::unique_lock lock(m_mutex);
+        if (m_nTrack != nTrack || m_bReleased)
+            return;
+        m_bHeld = true;
+        m_changed.notify_all();
+        if (m_bUntilStop) {
+            m_pWaitingForStop = &writer;
+            lock.unlock();
+            writer.WaitForStopRequest();
+            lock.lock();
+            m_pWaitingForStop = nullptr;
+            return;
+        }
+        m_changed.wait(lock, [this] { return m_bReleased; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::optional<unsigned> m_nTrack;
+    bool m_bUntilStop = false;
+    bool m_bReleased = false;
+    bool m_bHeld = false;
+    CWriteThread* m_pWaitingForStop = nullptr;
+};
+
+// The drive as a file, written for real, with the gate before every track.
+class CGatedDiskAccess : public CDiskAccess
+{
+public:
+    CGatedDiskAccess(const std::string& strPath, CTrackGate& gate, CWriteThread& writer)
+        : m_real(strPath), m_gate(gate), m_writer(writer)
+    {
+    }
+
+    bool Open() override { return m_real.Open(); }
+    bool WriteTrack(unsigned nFirstSector, const void* pTrack) override
+    {
+        m_gate.Pass(nFirstSector / SECTORS_PER_TRACK, m_writer);
+        return m_real.WriteTrack(nFirstSector, pTrack);
+    }
+    void Close() override { m_real.Close(); }
+
+private:
+    CBlockDeviceAccess m_real;
+    CTrackGate& m_gate;
+    CWriteThread& m_writer;
+};
+
+class CTestSite : public CWriteSite
+{
+public:
+    CTestSite()
+    {
+        WriteWholeFile(m_strDriveA, std::vector<char>(DISK_SIZE));
+        WriteWholeFile(m_strDriveB, std::vector<char>(DISK_SIZE));
+    }
+
+    // Puts an image of nBytes beside the program and returns it.
+    std::vector<char> PlaceImage(std::size_t nBytes = DISK_SIZE)
+    {
+        std::vector<char> image = PatternImage(nBytes);
+        WriteWholeFile(m_strImagePath, image);
+        return image;
+    }
+
+    std::string GetProgramPath() const override { return m_strProgramPath; }
+
+    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
+    {
+        const std::string strPath = nDrive == 0 ? m_strDriveA : nDrive == 1 ? m_strDriveB : std::string();
+        return std::make_unique<CGatedDiskAccess>(strPath, m_gate, *m_pWriter);
+    }
+
+    CTrackGate& Gate() const { return m_gate; }
+
+    // The site the test pages of this moment write at.
+    static CTestSite*& Current()
+    {
+        static CTestSite* s_pCurrent = nullptr;
+        return s_pCurrent;
+    }
+
+    CTempDir m_dir;
+    const std::string m_strProgramPath = m_dir / "korvant-setup";
+    const std::string m_strImagePath = m_dir / "korvant-setup.000";
+    const std::string m_strDriveA = m_dir / "fd0";
+    const std::string m_strDriveB = m_dir / "fd1";
+    CWriteThread* m_pWriter = nullptr;  // the writer of the newest test page
+
+private:
+    mutable CTrackGate m_gate;
+};
+
+// The product's writing page, writing at the current test site.
+class CTestWritePage : public CWritePage
+{
+public:
+    CTestWritePage() : CTestWritePage(*CTestSite::Current()) {}
+    explicit CTestWritePage(CTestSite& site) : CWritePage(site), m_site(site) { site.m_pWriter = &m_thread; }
+
+    // A test may end the page behind its back (or never show it); a writer still held at
+    // the gate must then be let go, or the end of the page object would wait for it forever.
+    ~CTestWritePage() override
+    {
+        m_thread.Stop();
+        m_site.Gate().Release();
+        WaitForSingleObject(m_thread.m_hThread, INFINITE);
+        if (m_site.m_pWriter == &m_thread)
+            m_site.m_pWriter = nullptr;
+    }
+
+private:
+    CTestSite& m_site;
+};
