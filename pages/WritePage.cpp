@@ -40,8 +40,12 @@ BOOL CWritePage::OnInitDialog()
     SetPageFrame(*this);
     m_ctlProgress.SetRange(0, 100);
     m_thread.SetPage(this);
-    // Should the thread not start, Cancel still closes the page: there is nothing to wait for.
-    m_thread.CreateThread(0, 0, nullptr);
+    // A writer that cannot start would leave the page at 0 with nothing to say why; the
+    // error page says it instead, with the image and the drive.
+    if (!m_thread.CreateThread(0, 0, nullptr)) {
+        m_thread.RecordNotStarted();
+        EndDialog(IDC_NEXT);
+    }
     return TRUE;
 }
 

@@ -15,6 +15,7 @@ namespace {
 const char s_szNoInputFile[] = "Unable to open input file.";
 const char s_szNoOutputDevice[] = "Unable to open output device.";
 const char s_szUnexpectedEnd[] = "Unexpected end of file.";
+const char s_szNotStarted[] = "Unable to start the writing process.";
 
 // Room for an exception's text: the text is cut to 255 characters.
 constexpr UINT s_nErrorTextSize = 256;
@@ -57,6 +58,23 @@ void CWriteThread::WaitForStopRequest() const
     m_bStop.wait(0);
 }
 
+void CWriteThread::RecordWriteTarget(int nDrive) const
+{
+    g_strInputFile = ImagePathBeside(m_site.GetProgramPath(), ImageExtension(g_nImage));
+    g_strOutputDevice = OutputDeviceText(nDrive);
+}
+
+void CWriteThread::RecordNotStarted() const
+{
+    try {
+        RecordWriteTarget(g_nDrive);
+        RecordFailure(s_szNotStarted);
+    } catch (const std::bad_alloc&) {
+        // Whatever text there is, the status alone already leads to the error page.
+        g_nStatus = -1;
+    }
+}
+
 void CWriteThread::PostToPage(UINT nMessage, WPARAM wParam) const
 {
     if (m_pPage != nullptr)
@@ -76,8 +94,7 @@ BOOL CWriteThread::InitInstance()
 
         // The image path and the device text are recorded before anything is opened, so
         // that the error page can name both whatever happens next.
-        g_strInputFile = ImagePathBeside(m_site.GetProgramPath(), ImageExtension(g_nImage));
-        g_strOutputDevice = OutputDeviceText(nDrive);
+        RecordWriteTarget(nDrive);
 
         if (pTrack == nullptr)
             throw new CMemoryException;

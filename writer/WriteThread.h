@@ -32,6 +32,10 @@ public:
     // Blocks until Stop has been called: for whoever may act only once the writer has been told.
     void WaitForStopRequest() const;
 
+    // Records, as the outcome of the write, that its thread could not be started: the image
+    // and the device it would have used, and the failure. Only while no writer runs.
+    void RecordNotStarted() const;
+
     // The whole write; returns FALSE so that the thread ends when it is done.
     BOOL InitInstance() override;
     int ExitInstance() override;
@@ -51,6 +55,7 @@ public:
 #endif
 
 private:
+    void RecordWriteTarget(int nDrive) const;
     void PostToPage(UINT nMessage, WPARAM wParam) const;
     void CopyImage(CFile& fileImage, CDiskAccess& disk, void* pTrack);
 

@@ -43,10 +43,17 @@ protected:
             QMetaObject::invokeMethod(
                 this,
                 [pWindow, step = std::move(step)] {
-                    auto gone = [&] { return pWindow == nullptr || !pWindow->isVisible(); };
-                    EXPECT_TRUE(QTest::qWaitFor([&] { return gone() || pWindow->isActiveWindow(); }));
-                    if (!gone())
-                        step(*pWindow);
+                    // The window may go while we wait: look at it afresh each time.
+                    auto gone = [&] {
+                        const QDialog* p = pWindow.data();
+                        return p == nullptr || !p->isVisible();
+                    };
+                    EXPECT_TRUE(QTest::qWaitFor([&] {
+                        const QDialog* p = pWindow.data();
+                        return p == nullptr || !p->isVisible() || p->isActiveWindow();
+                    }));
+                    if (QDialog* p = pWindow.data(); p != nullptr && !gone())
+                        step(*p);
                 },
                 Qt::QueuedConnection);
         }

@@ -1,6 +1,7 @@
 // The whole wizard with the real pages, driven from the keyboard, writing at a test site:
 // what reaches the drives, and which page the user ends on, for every way a write can go.
 #include "ScriptedUser.h"
+#include "ThreadStartFault.h"
 #include "app/PageSequence.h"
 #include "pages/DrivePage.h"
 #include "pages/ErrorPage.h"
@@ -179,6 +180,25 @@ TEST_F(WizardTest, EveryFailureEndsOnTheErrorPageWithItsTextTheImageAndTheDrive)
         EXPECT_EQ(Run({s_next, s_next, s_wait, ExpectErrorPage(std::strerror(EFBIG), strImage, "A:")}), m_toError);
     }
     EXPECT_EQ(g_nStatus, EFBIG);
+}
+
+TEST_F(WizardTest, WriterThatCannotStartEndsOnTheErrorPageInsteadOfAPageThatNeverMoves)
+{
+    m_site.PlaceImage();
+    const Step nextWithNoRoomForAThread = [](QWidget& window) {
+        FailThreadStarts(true);
+        Type(window, Qt::Key_Return);
+    };
+    const Step errorPage = ExpectErrorPage("Unable to start the writing process.", m_site.m_strImagePath, "A:");
+
+    EXPECT_EQ(Run({s_next, nextWithNoRoomForAThread, [&](QWidget& window) {
+                       FailThreadStarts(false);
+                       errorPage(window);
+                   }}),
+              (QStringList{QStringLiteral("Welcome"), QStringLiteral("Drive selection"), QStringLiteral("Error")}));
+    FailThreadStarts(false);
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == std::vector<char>(DISK_SIZE));
 }
 
 TEST_F(WizardTest, CancelDuringAWriteFinishesTheTrackAndEndsWithoutAResultPage)
