@@ -1,19 +1,4 @@
-# Cross build for 32-bit Windows with MinGW-w64: the writing core and its tests, which CTest
-# runs under Wine through the emulator below. The -posix compilers carry the C++ threads
-# that the tests use; everything is linked statically, so an .exe needs no DLL beside it.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 32-bit Windows: the writing core with both Windows families and its tests,
+# which CTest runs under 32-bit Wine where the machine runs 32-bit programs (cmake/MinGW.cmake).
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/windows/wine-run)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)

@@ -1,7 +1,9 @@
 #include "WindowsDiskAccess.h"
 
 #include "NtVolumeAccess.h"
+#ifndef _WIN64
 #include "Vwin32Access.h"
+#endif
 
 static_assert(sizeof(OSVERSIONINFOA) == 148, "the version record of the 95 family's era");
 
@@ -22,7 +24,14 @@ std::unique_ptr<CDiskAccess> ChooseDiskAccessFor(DWORD dwPlatformId, int nDrive)
         return nullptr;
     if (dwPlatformId == VER_PLATFORM_WIN32_NT)
         return std::make_unique<CNtVolumeAccess>(NtVolumeName(nDrive));
+#ifdef _WIN64
+    // A 64-bit program runs on the NT family only, and VWIN32 serves 32-bit programs alone:
+    // an id that claims otherwise names no system this build knows how to write on, so the
+    // write ends at the open rather than guessing at a device.
+    return nullptr;
+#else
     return std::make_unique<CVwin32Access>(nDrive);
+#endif
 }
 
 std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive)

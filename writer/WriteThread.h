@@ -48,8 +48,8 @@ public:
     // Nonzero when the sectors were written; otherwise g_nStatus and g_strError say why.
     static BOOL AbsoluteDiskWrite(CDiskService& service, int nDrive, DWORD dwStartSector, UINT nSectors,
                                   const void* pBuffer);
-#ifdef _WIN32
-    // The same through the VWIN32 driver opened as hDevice.
+#if defined(_WIN32) && !defined(_WIN64)
+    // The same through the VWIN32 driver opened as hDevice; only a 32-bit program has one.
     static BOOL AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors,
                                   const void* pBuffer);
 #endif
