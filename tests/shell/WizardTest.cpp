@@ -35,8 +35,9 @@ QString TextOf(QWidget& window, int nID)
     return GetWidgetText(PageOf(window).GetDlgItem(nID));
 }
 
-// Alt+B on the drive page, then Next.
-const Step s_driveBThenNext = [](QWidget& window) {
+// Alt+B on the drive page, as the user types it.
+void ChooseDriveB(QWidget& window)
+{
     auto* pB = qobject_cast<QRadioButton*>(PageOf(window).GetDlgItem(IDC_RADIO2));
     ASSERT_NE(pB, nullptr);
     QSignalSpy toggled(pB, &QAbstractButton::toggled);
@@ -44,6 +45,10 @@ const Step s_driveBThenNext = [](QWidget& window) {
     if (!pB->isChecked()) {
         ASSERT_TRUE(toggled.wait(2000));
     }
+}
+
+const Step s_driveBThenNext = [](QWidget& window) {
+    ChooseDriveB(window);
     Type(window, Qt::Key_Return);
 };
 
@@ -258,13 +263,7 @@ TEST_F(WizardTest, BackAndForthKeepsTheDriveThatTheWriteThenUses)
     m_site.PlaceImage();
     m_site.Gate().HoldBefore(0, true);
     const Step bThenPrev = [](QWidget& window) {
-        auto* pB = qobject_cast<QRadioButton*>(PageOf(window).GetDlgItem(IDC_RADIO2));
-        ASSERT_NE(pB, nullptr);
-        QSignalSpy toggled(pB, &QAbstractButton::toggled);
-        QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
-        if (!pB->isChecked()) {
-            ASSERT_TRUE(toggled.wait(2000));
-        }
+        ChooseDriveB(window);
         qobject_cast<QPushButton*>(PageOf(window).GetDlgItem(IDC_PREV))->click();
     };
     const Step bStillChosen = [](QWidget& window) {
