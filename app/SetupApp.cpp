@@ -1,5 +1,7 @@
+// The application object: KORVANT Setup by name, running the wizard as its start-up.
 #include "SetupApp.h"
 
+#include "CommandLine.h"
 #include "PageSequence.h"
 #include "pages/DrivePage.h"
 #include "pages/ErrorPage.h"
@@ -14,7 +16,9 @@ BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
     ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CSetupApp::CSetupApp() = default;
+CSetupApp::CSetupApp() : CWinApp(PRODUCT_NAME)
+{
+}
 
 CSetupApp::~CSetupApp() = default;
 

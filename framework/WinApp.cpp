@@ -1,3 +1,4 @@
+// The application object and the program's start-up on the toolkit.
 #include "WinApp.h"
 
 #include "framework/core/ModulePath.h"
@@ -7,11 +8,50 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
 
 CWinApp* s_pApp = nullptr;
+
+// What the toolkit would start its windows on: an explicitly chosen platform (tests choose
+// the offscreen one), else a Wayland or X display; empty when there is none.
+struct SDisplay
+{
+    const char* pszKind;
+    std::string strName;
+};
+
+SDisplay ChosenDisplay()
+{
+    for (const char* pszVariable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* pszValue = std::getenv(pszVariable);
+        if (pszValue != nullptr && *pszValue != '\0')
+            return {pszVariable[0] == 'Q' ? "platform" : "display", pszValue};
+    }
+    return {nullptr, {}};
+}
+
+// Only while the toolkit starts: its fatal message there means the display or platform
+// could not be opened, and it would end the process with advice to reinstall, which does
+// not help. Everything else it says passes on unchanged.
+const char* s_pszStartingApp = nullptr;
+QtMessageHandler s_pPreviousHandler = nullptr;
+
+void OnMessageWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
+{
+    if (type != QtFatalMsg) {
+        s_pPreviousHandler(type, context, strMessage);
+        return;
+    }
+    const SDisplay display = ChosenDisplay();
+    std::fprintf(stderr, "%s needs a graphical desktop, and the %s \"%s\" could not be opened.\n", s_pszStartingApp,
+                 display.pszKind != nullptr ? display.pszKind : "display", display.strName.c_str());
+    // The toolkit is half made: leave without running anyone's clean-up.
+    std::_Exit(1);
+}
 
 QPalette ClassicPalette()
 {
@@ -85,12 +125,6 @@ CWinApp* AfxGetApp()
 
 int AfxWinMain(int argc, char* argv[])
 {
-    // The program takes no command line: the toolkit is shown only the program's name.
-    int nArgs = argc > 0 ? 1 : 0;
-    QApplication app(nArgs, argv);
-    // The pages come and go one after the other; no window closing ends anything.
-    QApplication::setQuitOnLastWindowClosed(false);
-
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return -1;
@@ -100,6 +134,23 @@ int AfxWinMain(int argc, char* argv[])
         s_strAppName = strPath.substr(strPath.find_last_of('/') + 1);
         pApp->m_pszAppName = s_strAppName.c_str();
     }
+
+    // Started over a remote shell or from a text console there is nowhere to show a page.
+    // The toolkit would find that out only by failing; one plain line serves the user better.
+    if (ChosenDisplay().pszKind == nullptr) {
+        std::fprintf(stderr, "%s needs a graphical desktop, and no display was found.\n", pApp->m_pszAppName);
+        return 1;
+    }
+
+    // The program takes no command line: the toolkit is shown only the program's name.
+    int nArgs = argc > 0 ? 1 : 0;
+    s_pszStartingApp = pApp->m_pszAppName;
+    s_pPreviousHandler = qInstallMessageHandler(OnMessageWhileStarting);
+    QApplication app(nArgs, argv);
+    qInstallMessageHandler(s_pPreviousHandler);
+    // The pages come and go one after the other; no window closing ends anything.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     if (!pApp->InitInstance())
         return pApp->ExitInstance();
     QApplication::exec();

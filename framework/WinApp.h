@@ -31,5 +31,6 @@ public:
 // The one application object, or nullptr when there is none.
 CWinApp* AfxGetApp();
 
-// The program's start-up: everything that main does.
+// The program's start-up: everything that main does once the command line has been answered.
+// Without a display to show windows on, it says so in one line and returns 1.
 int AfxWinMain(int argc, char* argv[]);
