@@ -4,9 +4,11 @@
     python3 res/make-art.py [output folder]      (default: the folder of this script)
 
 Writes banner.bmp (IDB_BANNER, 497 x 56), welcome.bmp (IDB_WELCOME, 165 x 301),
-writeerror.ico (IDI_WRITEERROR, 32 x 32) and setup.ico (IDI_SETUP, 32 x 32 and 16 x 16).
-Only the standard library is used, and the output is the same on every run, so the files
-in the repository can always be made again from this script.
+writeerror.ico (IDI_WRITEERROR, 32 x 32) and setup.ico (IDI_SETUP, 32 x 32 and 16 x 16),
+and the program's icon for the desktop's application menu from the same drawing as
+IDI_SETUP: setup-16.png, setup-32.png, setup-48.png and setup-256.png, in full colour with
+smooth edges. Only the standard library is used, and the output is the same on every run,
+so the files in the repository can always be made again from this script.
 
 How: each picture is drawn from simple shapes (polygons, discs, rounded boxes) on a canvas
 of full-colour pixels, each shape's edge smoothed by sampling it 4 x 4 times per pixel.
@@ -19,6 +21,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 PALETTE = [
     (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
@@ -28,6 +31,9 @@ PALETTE = [
 ]
 BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER = PALETTE[:8]
 GRAY, RED, LIME, YELLOW, BLUE, FUCHSIA, AQUA, WHITE = PALETTE[8:]
+
+# The sizes the desktop's icon themes ask for, from menus to software centres.
+SETUP_PNG_SIZES = (16, 32, 48, 256)
 
 BAYER4 = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
 SUB = 4  # samples per pixel edge
@@ -235,6 +241,32 @@ def write_ico(path, images):
             f.write(blob)
 
 
+def write_png(path, canvas):
+    """The canvas as an 8-bit RGBA PNG. The canvas holds its colours already multiplied by
+    their coverage (every shape is laid over a transparent black ground), so each colour is
+    divided by its alpha again; fully transparent pixels are black."""
+    raw = bytearray()
+    for y in range(canvas.height):
+        raw.append(0)  # no filter: the same bytes whatever an encoder would prefer
+        for x in range(canvas.width):
+            alpha = canvas.alpha[y][x]
+            if alpha <= 0:
+                raw += bytes(4)
+                continue
+            raw += bytes(min(255, int(v / alpha + 0.5)) for v in canvas.rgb[y][x])
+            raw.append(int(alpha * 255 + 0.5))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n")
+        f.write(chunk(b"IHDR", header))
+        f.write(chunk(b"IDAT", zlib.compress(bytes(raw), 9)))
+        f.write(chunk(b"IEND", b""))
+
+
 def icon_from(canvas):
     rows = quantize(canvas, dither=False)
     mask = [[1 if canvas.alpha[y][x] < 0.5 else 0 for x in range(canvas.width)] for y in range(canvas.height)]
@@ -325,16 +357,21 @@ def draw_write_error():
 
 
 def draw_setup(size):
+    """The setup icon on a transparent canvas: below 32 pixels a plain diskette, from 32 on
+    the detailed one with its arrow, drawn on a 32-pixel grid scaled to the size."""
     c = Canvas(size, size, BLACK)
     c.clear_alpha()
     if size >= 32:
-        diskette(c, 2, 2, 27, body=NAVY, rim=BLACK, label=WHITE, line=RED)
+        s = size / 32
+        diskette(c, 2 * s, 2 * s, 27 * s, body=NAVY, rim=BLACK, label=WHITE, line=RED)
         # A green arrow: from the diskette onto the computer.
-        c.polygon([(18, 20), (24, 20), (24, 16), (31, 23), (24, 30), (24, 26), (18, 26)], BLACK)
-        c.polygon([(18, 21), (24, 21), (24, 18), (29.5, 23), (24, 28), (24, 25), (18, 25)], LIME)
+        c.polygon([(x * s, y * s) for x, y in
+                   [(18, 20), (24, 20), (24, 16), (31, 23), (24, 30), (24, 26), (18, 26)]], BLACK)
+        c.polygon([(x * s, y * s) for x, y in
+                   [(18, 21), (24, 21), (24, 18), (29.5, 23), (24, 28), (24, 25), (18, 25)]], LIME)
     else:
         diskette(c, 1, 1, 14, body=NAVY, rim=BLACK, label=WHITE, line=RED, detail=False)
-    return icon_from(c)
+    return c
 
 
 def main():
@@ -343,7 +380,9 @@ def main():
     write_bmp(os.path.join(out, "banner.bmp"), draw_banner())
     write_bmp(os.path.join(out, "welcome.bmp"), draw_welcome())
     write_ico(os.path.join(out, "writeerror.ico"), [draw_write_error()])
-    write_ico(os.path.join(out, "setup.ico"), [draw_setup(32), draw_setup(16)])
+    write_ico(os.path.join(out, "setup.ico"), [icon_from(draw_setup(32)), icon_from(draw_setup(16))])
+    for size in SETUP_PNG_SIZES:
+        write_png(os.path.join(out, "setup-%d.png" % size), draw_setup(size))
 
 
 if __name__ == "__main__":
