@@ -7,8 +7,10 @@ WINDOWS_BUILD_DIR ?= $(BUILD_DIR)/windows
 WINDOWS_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/i686-w64-mingw32.cmake
 WINDOWS64_BUILD_DIR ?= $(BUILD_DIR)/windows64
 WINDOWS64_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake
+# Where `make install` puts the program; DESTDIR, as usual, goes in front of every path.
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build build-windows run test bench screenshots clean
+.PHONY: all deps configure build build-windows run test bench screenshots install package clean
 
 all: build
 
@@ -38,6 +40,16 @@ test: build build-windows
 
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/korvant-screenshots $(BUILD_DIR)/screenshots
+
+# A build that is there already is only brought up to date, not configured again, so that
+# `sudo make install` after `make build` leaves the build folder to its owner.
+install:
+	@if [ -f $(BUILD_DIR)/build.ninja ]; then cmake --build $(BUILD_DIR); else $(MAKE) --no-print-directory build; fi
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, build/korvant-setup_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 bench: build
 	@$(BUILD_DIR)/bench/writer-bench

@@ -1,0 +1,126 @@
+// Preloaded into an installed program by the install tests: goes through the wizard from the
+// keyboard as a user does, with drives A: and B: kept absent, and prints each page it sees
+// and the texts of the last one, so that a test sees which image the program found.
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <fcntl.h>
+
+namespace {
+
+void Say(const char* pszWhat, const QString& strText)
+{
+    std::printf("%s: %s\n", pszWhat, strText.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+// A page is known by the title in its banner.
+QString PageTitle(const QDialog& window)
+{
+    for (const char* pszTitle : {"Welcome", "Drive selection", "Writing process", "End", "Error"})
+        for (const QLabel* pLabel : window.findChildren<QLabel*>())
+            if (pLabel->text() == QLatin1String(pszTitle))
+                return QString::fromLatin1(pszTitle);
+    return QStringLiteral("?");
+}
+
+// Once a page is up and active: Enter takes the default button (Next with drive A: chosen,
+// then the last page's button, which ends the wizard). The writing page ends by itself.
+void ActOn(const QPointer<QDialog>& pWindow)
+{
+    // The window may go while we wait: look at it afresh each time.
+    const auto gone = [&pWindow] {
+        const QDialog* p = pWindow.data();
+        return p == nullptr || !p->isVisible();
+    };
+    // The writing page may close by itself before it is ever active.
+    const bool bActive = QTest::qWaitFor([&] { return gone() || pWindow->isActiveWindow(); });
+    if (gone())
+        return;
+    if (!bActive) {
+        Say("page", QStringLiteral("never became active"));
+        return;
+    }
+    QDialog& window = *pWindow.data();
+    const QString strTitle = PageTitle(window);
+    Say("page", strTitle);
+    if (strTitle == QLatin1String("Writing process"))
+        return;
+    if (strTitle == QLatin1String("End") || strTitle == QLatin1String("Error"))
+        for (const QLabel* pLabel : window.findChildren<QLabel*>())
+            Say("text", pLabel->text());
+    QWidget* pFocus = QApplication::focusWidget();
+    QTest::keyClick(pFocus != nullptr ? pFocus : &window, Qt::Key_Return);
+}
+
+class CWizardDriver : public QObject
+{
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        auto* pDialog = qobject_cast<QDialog*>(pObject);
+        if (pEvent->type() == QEvent::Show && pDialog != nullptr && pDialog->isWindow()) {
+            const QPointer<QDialog> pWindow = pDialog;
+            QMetaObject::invokeMethod(this, [pWindow] { ActOn(pWindow); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+void StartDriving()
+{
+    qApp->installEventFilter(new CWizardDriver);
+}
+
+// Whatever this machine has at /dev/fd0 or /dev/fd1, the test writes nothing to it.
+bool IsDrive(const char* pszPath)
+{
+    return pszPath != nullptr && (std::strcmp(pszPath, "/dev/fd0") == 0 || std::strcmp(pszPath, "/dev/fd1") == 0);
+}
+
+template <class TOpen>
+int OpenUnlessDrive(const char* pszName, const char* pszPath, int nFlags, va_list args)
+{
+    mode_t mode = 0;
+    if ((nFlags & (O_CREAT | O_TMPFILE)) != 0)
+        mode = va_arg(args, mode_t);
+    if (IsDrive(pszPath)) {
+        Say("drive kept absent", QString::fromLocal8Bit(pszPath));
+        errno = ENOENT;
+        return -1;
+    }
+    static const auto s_pNext = reinterpret_cast<TOpen>(::dlsym(RTLD_NEXT, pszName));
+    return s_pNext(pszPath, nFlags, mode);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(StartDriving)
+
+using OpenFunction = int (*)(const char*, int, ...);
+
+extern "C" int open(const char* pszPath, int nFlags, ...)
+{
+    va_list args;
+    va_start(args, nFlags);
+    const int fd = OpenUnlessDrive<OpenFunction>("open", pszPath, nFlags, args);
+    va_end(args);
+    return fd;
+}
+
+extern "C" int open64(const char* pszPath, int nFlags, ...)
+{
+    va_list args;
+    va_start(args, nFlags);
+    const int fd = OpenUnlessDrive<OpenFunction>("open64", pszPath, nFlags, args);
+    va_end(args);
+    return fd;
+}
