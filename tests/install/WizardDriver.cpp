@@ -1,6 +1,6 @@
 // Preloaded into an installed program by the install tests: goes through the wizard from the
-// keyboard as a user does, with drives A: and B: kept absent, and prints each page it sees
-// and the texts of the last one, so that a test sees which image the program found.
+// keyboard as a user does, with every drive kept absent, and prints each page it sees and
+// the texts of the last one, so that a test sees which image the program found.
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -13,6 +13,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -80,10 +81,16 @@ void StartDriving()
     qApp->installEventFilter(new CWizardDriver);
 }
 
-// Whatever this machine has at /dev/fd0 or /dev/fd1, the test writes nothing to it.
+// Whatever drives this machine has, at /dev/fd0 and /dev/fd1 or elsewhere (a USB floppy
+// drive is a disk like any other), the test writes nothing to them: no block device opens.
 bool IsDrive(const char* pszPath)
 {
-    return pszPath != nullptr && (std::strcmp(pszPath, "/dev/fd0") == 0 || std::strcmp(pszPath, "/dev/fd1") == 0);
+    if (pszPath == nullptr)
+        return false;
+    if (std::strcmp(pszPath, "/dev/fd0") == 0 || std::strcmp(pszPath, "/dev/fd1") == 0)
+        return true;
+    struct stat st{};
+    return ::stat(pszPath, &st) == 0 && S_ISBLK(st.st_mode);
 }
 
 template <class TOpen>
