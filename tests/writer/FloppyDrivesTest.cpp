@@ -55,6 +55,7 @@ protected:
     {
         if (m_pTestbed != nullptr)
             g_object_unref(m_pTestbed);
+        m_pTestbed = nullptr;
     }
 
     // The letters as the writer would find them in a machine with these devices.
