@@ -1,7 +1,8 @@
 // The writer against dd on the same target: a full 1,474,560-byte image, written
-// synchronously in 9216-byte requests by both, several rounds each, interleaved so that
-// neither profits from the other's caches. Prints the medians, the writer's extra memory,
-// and as the last line the ratio of the medians.
+// synchronously and directly in 9216-byte requests by both, several rounds each, interleaved
+// so that neither profits from the other's caches. Prints the medians, the writer's extra
+// memory and the ratio of the medians; then, as root, the round on a simulated drive.
+#include "SimulatedDrive.h"
 #include "writer/BlockDeviceAccess.h"
 #include "writer/DiskGeometry.h"
 #include "writer/WizardState.h"
@@ -186,7 +187,7 @@ double RunDd(const std::string& strImage, const std::string& strTarget)
     const Clock::time_point start = Clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::execlp("dd", "dd", strIf.c_str(), strOf.c_str(), "bs=9216", "oflag=sync", "conv=notrunc", "status=none",
+        ::execlp("dd", "dd", strIf.c_str(), strOf.c_str(), "bs=9216", "oflag=sync,direct", "conv=notrunc", "status=none",
                  static_cast<char*>(nullptr));
         ::_exit(127);
     }
@@ -234,7 +235,7 @@ int main(int argc, char** argv)
     std::ofstream(strImage, std::ios::binary).write(image.data(), static_cast<std::streamsize>(image.size()));
     std::ofstream(strTarget, std::ios::binary).write(std::string(DISK_SIZE, '\0').data(), DISK_SIZE);
 
-    std::printf("target: %s (%s)\n", strTarget.c_str(), "ordinary file, synchronous writes of 9216 bytes");
+    std::printf("target: %s (%s)\n", strTarget.c_str(), "ordinary file, synchronous direct writes of 9216 bytes");
     std::printf("rounds: %d each, interleaved\n", nRounds);
 
     std::vector<double> writerTimes, ddTimes;
@@ -253,7 +254,6 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    std::filesystem::remove_all(strDir);
 
     const double dWriter = Median(writerTimes);
     const double dDd = Median(ddTimes);
@@ -263,5 +263,11 @@ int main(int argc, char** argv)
                 " (for %u tracks: nothing per track)\n",
                 last.nPeakMapped, last.nPeakHeap, last.nAllocations, DISK_TRACKS);
     std::printf("writer/dd time ratio: %.2f\n", dWriter / dDd);
-    return 0;
+
+    const bool bDriveWritten = RunSimulatedDriveRound(strDir, image, [&](const std::string& strDrive) {
+        if (RunWriter(strProgram, strDrive).nProgress != static_cast<int>(DISK_TRACKS) || g_nStatus != 0)
+            std::fprintf(stderr, "simulated drive: the writer failed: %s\n", g_strError.c_str());
+    });
+    std::filesystem::remove_all(strDir);
+    return bDriveWritten ? 0 : 1;
 }
