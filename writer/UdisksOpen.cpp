@@ -1,6 +1,7 @@
 #include "UdisksOpen.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <fcntl.h>
 #include <memory>
 #include <systemd/sd-bus.h>
@@ -57,7 +58,12 @@ int OpenThroughUdisks(const std::string& strPath, int nFlags)
     // Lets polkit ask the user (for the administrator's password) instead of refusing.
     sd_bus_set_allow_interactive_authorization(pBus.get(), 1);
 
-    const std::string strObject = ResolveDevice(pBus.get(), strPath);
+    // udisks2 knows a device by its node and udev's links to it, not by a link of our own
+    // such as a hand-made /dev/fd0: ask for what the path leads to.
+    char* pszReal = ::realpath(strPath.c_str(), nullptr);
+    const std::string strDevice = pszReal != nullptr ? pszReal : strPath;
+    std::free(pszReal);
+    const std::string strObject = ResolveDevice(pBus.get(), strDevice);
     if (strObject.empty())
         return -1;
 

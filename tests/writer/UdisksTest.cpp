@@ -35,13 +35,17 @@ protected:
         ::chmod(m_strDevice.c_str(), 0600);
     }
 
-    // One write by "nobody", seeing the test's bus as the system bus.
+    // One write by "nobody", seeing the test's bus as the system bus, to the drive through a
+    // link of its own, as a hand-made /dev/fd0 is.
     SOutcome RunUnprivilegedWrite()
     {
         const std::string strProgram = m_dir / "korvant-setup";
+        const std::string strLink = m_dir / "drive-a";
+        std::filesystem::remove(strLink);
+        std::filesystem::create_symlink(m_strDevice, strLink);
         const std::string strBus = "DBUS_SYSTEM_BUS_ADDRESS=" + m_bus.Address();
         char* const argv[] = {const_cast<char*>(UNPRIVILEGED_WRITE), const_cast<char*>(strProgram.c_str()),
-                              const_cast<char*>(m_strDevice.c_str()), nullptr};
+                              const_cast<char*>(strLink.c_str()), nullptr};
         char* const envp[] = {const_cast<char*>(strBus.c_str()), nullptr};
         int output[2];
         if (::pipe(output) != 0)
@@ -70,7 +74,7 @@ protected:
 
     CTestBus m_bus;
     CTempDir m_dir;
-    const std::string m_strDevice = m_dir / "fd0";
+    const std::string m_strDevice = (std::filesystem::canonical(m_dir.Path()) / "fd0").string();
     std::vector<char> m_image;
 };
 
