@@ -3,7 +3,7 @@
 // so that neither profits from the other's caches. Prints the medians, the writer's extra
 // memory and the ratio of the medians; then, as root, the round on a simulated drive.
 #include "SimulatedDrive.h"
-#include "writer/BlockDeviceAccess.h"
+#include "tests/support/DriveASite.h"
 #include "writer/DiskGeometry.h"
 #include "writer/WizardState.h"
 #include "writer/WriteThread.h"
@@ -127,24 +127,6 @@ private:
     bool m_bDone = false;
 };
 
-class CBenchWriteSite : public CWriteSite
-{
-public:
-    CBenchWriteSite(std::string strProgram, std::string strTarget)
-        : m_strProgram(std::move(strProgram)), m_strTarget(std::move(strTarget))
-    {
-    }
-
-    std::string GetProgramPath() const override { return m_strProgram; }
-    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int) const override
-    {
-        return std::make_unique<CBlockDeviceAccess>(m_strTarget);
-    }
-
-private:
-    std::string m_strProgram, m_strTarget;
-};
-
 struct SWriterRun
 {
     double dSeconds;
@@ -157,7 +139,7 @@ struct SWriterRun
 SWriterRun RunWriter(const std::string& strProgram, const std::string& strTarget)
 {
     CCompletionLatch latch;
-    const CBenchWriteSite site(strProgram, strTarget);
+    const CDriveASite site(strProgram, strTarget);
     CWriteThread thread(site);
     thread.SetPage(&latch);
 

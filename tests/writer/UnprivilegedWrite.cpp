@@ -2,34 +2,13 @@
 //   unprivileged-write PROGRAM DEVICE
 // writes the image beside PROGRAM to DEVICE as drive A: and prints the status and the text.
 #include "PostRecorder.h"
-#include "writer/BlockDeviceAccess.h"
+#include "tests/support/DriveASite.h"
 #include "writer/WizardState.h"
 #include "writer/WriteThread.h"
 
 #include <cstdio>
 #include <grp.h>
 #include <unistd.h>
-
-namespace {
-
-class CDeviceSite : public CWriteSite
-{
-public:
-    CDeviceSite(std::string strProgram, std::string strDevice)
-        : m_strProgram(std::move(strProgram)), m_strDevice(std::move(strDevice))
-    {
-    }
-    std::string GetProgramPath() const override { return m_strProgram; }
-    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int) const override
-    {
-        return std::make_unique<CBlockDeviceAccess>(m_strDevice);
-    }
-
-private:
-    std::string m_strProgram, m_strDevice;
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -42,7 +21,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    const CDeviceSite site(argv[1], argv[2]);
+    const CDriveASite site(argv[1], argv[2]);
     CPostRecorder recorder;
     CWriteThread thread(site);
     thread.SetPage(&recorder);
