@@ -1,8 +1,9 @@
 // The writer against dd on the same target: a full 1,474,560-byte image, written
-// synchronously in 9216-byte requests by both, several rounds each, interleaved so that
-// neither profits from the other's caches. Prints the medians, the writer's extra memory,
-// and as the last line the ratio of the medians.
-#include "writer/BlockDeviceAccess.h"
+// synchronously and directly in 9216-byte requests by both, several rounds each, interleaved
+// so that neither profits from the other's caches. Prints the medians, the writer's extra
+// memory and the ratio of the medians; then, as root, the round on a simulated drive.
+#include "SimulatedDrive.h"
+#include "tests/support/DriveASite.h"
 #include "writer/DiskGeometry.h"
 #include "writer/WizardState.h"
 #include "writer/WriteThread.h"
@@ -126,24 +127,6 @@ private:
     bool m_bDone = false;
 };
 
-class CBenchWriteSite : public CWriteSite
-{
-public:
-    CBenchWriteSite(std::string strProgram, std::string strTarget)
-        : m_strProgram(std::move(strProgram)), m_strTarget(std::move(strTarget))
-    {
-    }
-
-    std::string GetProgramPath() const override { return m_strProgram; }
-    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int) const override
-    {
-        return std::make_unique<CBlockDeviceAccess>(m_strTarget);
-    }
-
-private:
-    std::string m_strProgram, m_strTarget;
-};
-
 struct SWriterRun
 {
     double dSeconds;
@@ -156,7 +139,7 @@ struct SWriterRun
 SWriterRun RunWriter(const std::string& strProgram, const std::string& strTarget)
 {
     CCompletionLatch latch;
-    const CBenchWriteSite site(strProgram, strTarget);
+    const CDriveASite site(strProgram, strTarget);
     CWriteThread thread(site);
     thread.SetPage(&latch);
 
@@ -186,7 +169,7 @@ double RunDd(const std::string& strImage, const std::string& strTarget)
     const Clock::time_point start = Clock::now();
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::execlp("dd", "dd", strIf.c_str(), strOf.c_str(), "bs=9216", "oflag=sync", "conv=notrunc", "status=none",
+        ::execlp("dd", "dd", strIf.c_str(), strOf.c_str(), "bs=9216", "oflag=sync,direct", "conv=notrunc", "status=none",
                  static_cast<char*>(nullptr));
         ::_exit(127);
     }
@@ -234,7 +217,7 @@ int main(int argc, char** argv)
     std::ofstream(strImage, std::ios::binary).write(image.data(), static_cast<std::streamsize>(image.size()));
     std::ofstream(strTarget, std::ios::binary).write(std::string(DISK_SIZE, '\0').data(), DISK_SIZE);
 
-    std::printf("target: %s (%s)\n", strTarget.c_str(), "ordinary file, synchronous writes of 9216 bytes");
+    std::printf("target: %s (%s)\n", strTarget.c_str(), "ordinary file, synchronous direct writes of 9216 bytes");
     std::printf("rounds: %d each, interleaved\n", nRounds);
 
     std::vector<double> writerTimes, ddTimes;
@@ -253,7 +236,6 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    std::filesystem::remove_all(strDir);
 
     const double dWriter = Median(writerTimes);
     const double dDd = Median(ddTimes);
@@ -263,5 +245,11 @@ int main(int argc, char** argv)
                 " (for %u tracks: nothing per track)\n",
                 last.nPeakMapped, last.nPeakHeap, last.nAllocations, DISK_TRACKS);
     std::printf("writer/dd time ratio: %.2f\n", dWriter / dDd);
-    return 0;
+
+    const bool bDriveWritten = RunSimulatedDriveRound(strDir, image, [&](const std::string& strDrive) {
+        if (RunWriter(strProgram, strDrive).nProgress != static_cast<int>(DISK_TRACKS) || g_nStatus != 0)
+            std::fprintf(stderr, "simulated drive: the writer failed: %s\n", g_strError.c_str());
+    });
+    std::filesystem::remove_all(strDir);
+    return bDriveWritten ? 0 : 1;
 }

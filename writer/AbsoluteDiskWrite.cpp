@@ -34,17 +34,17 @@ BOOL CWriteThread::AbsoluteDiskWrite(CDiskService& service, int nDrive, DWORD dw
         // The request never reached the disk, so the registers say nothing. The status must
         // still mark a failure even when the system names no reason.
         const DWORD dwError = service.LastError();
-        g_nStatus = dwError != 0 ? static_cast<int>(dwError) : -1;
-        g_strError = dwError != 0
-            ? std::string(s_szNoDiskService) + " (system error " + std::to_string(dwError) + ")."
-            : std::string(s_szNoDiskService) + ".";
+        if (dwError != 0)
+            RecordWriteFailure(static_cast<int>(dwError),
+                               std::string(s_szNoDiskService) + " (system error " + std::to_string(dwError) + ").");
+        else
+            RecordWriteFailure(-1, std::string(s_szNoDiskService) + ".");
         return FALSE;
     }
     if ((regs.reg_Flags & DISK_SERVICE_CARRY) == 0)
         return TRUE;
 
     // AL holds the MS-DOS error, AH the BIOS disk status; the status keeps both.
-    g_nStatus = static_cast<int>(regs.reg_EAX);
-    SetDiskErrorText(static_cast<int>((regs.reg_EAX >> 8) & 0xFFu));
+    RecordWriteFailure(static_cast<int>(regs.reg_EAX), DiskStatusText(static_cast<int>((regs.reg_EAX >> 8) & 0xFFu)));
     return FALSE;
 }

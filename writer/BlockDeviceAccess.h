@@ -5,8 +5,8 @@
 
 #include <string>
 
-// /dev/fd0 for drive A:, /dev/fd1 for drive B:; empty for any other index.
-std::string FloppyDevicePath(int nDrive);
+// The largest 3.5" diskette there is (2.88 MB ED): a larger device is not a diskette.
+inline constexpr long long LARGEST_DISKETTE = 2949120;
 
 class CBlockDeviceAccess : public CDiskAccess
 {
@@ -14,13 +14,13 @@ public:
     explicit CBlockDeviceAccess(std::string strPath);
     ~CBlockDeviceAccess() override;
 
+    // Opens the device itself, or, where the user may not, through udisks2; then refuses
+    // it if it is larger than any diskette.
     bool Open() override;
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override;
     void Close() override;
 
 private:
-    void RecordSystemError(int nError);
-
     std::string m_strPath;
     int m_fd = -1;
 };

@@ -10,7 +10,8 @@ class CDiskAccess
 public:
     virtual ~CDiskAccess() = default;
 
-    // Opens the drive for writing. FALSE when it cannot be opened; nothing is recorded then.
+    // Opens the drive for writing. false when it cannot be opened, or when what is there
+    // cannot be a diskette; nothing is recorded then, and nothing has been written.
     virtual bool Open() = 0;
 
     // Writes one whole track (SECTORS_PER_TRACK sectors) starting at nFirstSector. Tracks
@@ -22,5 +23,7 @@ public:
     virtual void Close() = 0;
 };
 
-// The way to drive nDrive (0 = A:, 1 = B:) on the platform family this process runs on.
+// The way to drive nDrive (0 = A:, 1 = B:) on the platform family this process runs on;
+// nullptr for any other index, on every platform, since any other drive is a hard disk. A
+// letter with no drive behind it still gets a way, one whose Open fails.
 std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive);

@@ -1,4 +1,3 @@
-#include "WizardState.h"
 #include "WriteThread.h"
 
 namespace {
@@ -40,14 +39,11 @@ const SDiskStatusText s_diskStatusTexts[] = {
 
 } // namespace
 
-void CWriteThread::SetDiskErrorText(int nStatus)
+const char* CWriteThread::DiskStatusText(int nStatus)
 {
     const auto nCode = static_cast<unsigned char>(nStatus & 0xFF);
-    for (const SDiskStatusText& row : s_diskStatusTexts) {
-        if (row.nCode == nCode) {
-            g_strError = row.pszText;
-            return;
-        }
-    }
-    g_strError = "unknown error";
+    for (const SDiskStatusText& row : s_diskStatusTexts)
+        if (row.nCode == nCode)
+            return row.pszText;
+    return "unknown error";
 }

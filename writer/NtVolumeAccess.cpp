@@ -17,13 +17,11 @@ void RecordSystemError(DWORD dwError)
     const DWORD nLength = ::FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, nullptr,
         dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&pszText), 0, nullptr);
-    if (nLength != 0 && pszText != nullptr)
-        g_strError.assign(pszText, nLength);
-    else
-        g_strError = "Unknown system error " + std::to_string(dwError) + ".";
-    g_nStatus = static_cast<int>(dwError);
+    std::string strText = nLength != 0 && pszText != nullptr ? std::string(pszText, nLength)
+                                                             : "Unknown system error " + std::to_string(dwError) + ".";
     if (pszText != nullptr)
         ::LocalFree(pszText);
+    RecordWriteFailure(static_cast<int>(dwError), std::move(strText));
 }
 
 CNtVolumeAccess::CNtVolumeAccess(std::string strDevice) : m_strDevice(std::move(strDevice))

@@ -1,5 +1,7 @@
 #include "WizardState.h"
 
+#include <utility>
+
 int g_nDrive = 0;
 int g_nImage = 0;
 int g_nStatus = 0;
@@ -8,3 +10,9 @@ int g_nStatus = 0;
 std::string g_strError;
 std::string g_strInputFile;
 std::string g_strOutputDevice;
+
+void RecordWriteFailure(int nStatus, std::string strError)
+{
+    g_strError = std::move(strError);
+    g_nStatus = nStatus;
+}

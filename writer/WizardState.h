@@ -12,3 +12,7 @@ extern int g_nStatus;  // 0: nothing failed; -1: the writer's own failure; else 
 extern std::string g_strError;         // text of the failure; empty while nothing failed
 extern std::string g_strInputFile;     // full path of the image file, as the writer built it
 extern std::string g_strOutputDevice;  // "A:" or "B:"
+
+// The one way a failure of the write is recorded: its status and its text, together. Each
+// way to the drive only works out the two; nothing ever resets them.
+void RecordWriteFailure(int nStatus, std::string strError);

@@ -9,6 +9,7 @@
 #include "res/Resource.h"
 
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -20,10 +21,10 @@ const char s_szNotStarted[] = "Unable to start the writing process.";
 // Room for an exception's text: the text is cut to 255 characters.
 constexpr UINT s_nErrorTextSize = 256;
 
-void RecordFailure(const std::string& strError)
+// The writer's own failures have status -1.
+void RecordFailure(std::string strError)
 {
-    g_strError = strError;
-    g_nStatus = -1;
+    RecordWriteFailure(-1, std::move(strError));
 }
 
 void RecordException(const CException& e)
@@ -70,8 +71,9 @@ void CWriteThread::RecordNotStarted() const
         RecordWriteTarget(g_nDrive);
         RecordFailure(s_szNotStarted);
     } catch (const std::bad_alloc&) {
-        // Whatever text there is, the status alone already leads to the error page.
-        g_nStatus = -1;
+        // No room for the text (an empty one needs none): the status alone leads to the
+        // error page.
+        RecordFailure(std::string());
     }
 }
 
@@ -99,25 +101,22 @@ BOOL CWriteThread::InitInstance()
         if (pTrack == nullptr)
             throw new CMemoryException;
 
-        if (!fileImage.Open(g_strInputFile, CFile::modeRead)) {
+        if (!fileImage.Open(g_strInputFile, CFile::modeRead))
             RecordFailure(s_szNoInputFile);
-        } else if (!pDisk || !pDisk->Open()) {
+        else if (!pDisk || !pDisk->Open())
             RecordFailure(s_szNoOutputDevice);
-            fileImage.Abort();
-        } else {
+        else
             CopyImage(fileImage, *pDisk, pTrack);
-            pDisk->Close();
-            fileImage.Abort();
-        }
     } catch (CException* e) {
         RecordException(*e);
         e->Delete();
     } catch (const std::bad_alloc&) {
         RecordException(CMemoryException());
     }
-    // A file-layer exception leaves the device open; the image closes with its object.
+    // The device, then the image, each closed here once, whichever way the write went.
     if (pDisk)
         pDisk->Close();
+    fileImage.Abort();
 
     // Finishing, on every path: the buffer goes back, then the page learns that we are done.
     ReleasePageRegion(pTrack, TRACK_SIZE);
@@ -138,9 +137,4 @@ void CWriteThread::CopyImage(CFile& fileImage, CDiskAccess& disk, void* pTrack)
         if (m_bStop.load() != 0)
             return;
     }
-}
-
-int CWriteThread::ExitInstance()
-{
-    return CWinThread::ExitInstance();
 }

@@ -4,7 +4,7 @@
 
 #include "tests/support/TempDir.h"
 #include "tests/writer/PostRecorder.h"
-#include "writer/BlockDeviceAccess.h"
+#include "tests/support/DriveASite.h"
 #include "writer/DiskGeometry.h"
 #include "writer/WizardState.h"
 #include "writer/WriteThread.h"
@@ -31,24 +31,6 @@ void ExpectBootsWithMessage(const std::string& strImage)
     EXPECT_THAT(outcome.strScreen, HasSubstr(s_strMessage + "\n")) << outcome.strProblem;
 }
 
-// The writer as the wizard runs it, with the program where the build puts it (so the image
-// it reads is the build's own) and a file standing in for drive A:.
-class CDriveFileSite : public CWriteSite
-{
-public:
-    explicit CDriveFileSite(std::string strDriveA) : m_strDriveA(std::move(strDriveA)) {}
-
-    std::string GetProgramPath() const override { return KORVANT_PROGRAM_PATH; }
-
-    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
-    {
-        return std::make_unique<CBlockDeviceAccess>(nDrive == 0 ? m_strDriveA : std::string());
-    }
-
-private:
-    std::string m_strDriveA;
-};
-
 } // namespace
 
 TEST(SampleDisketteBoot, BootsFromTheImageBesideTheProgram)
@@ -69,7 +51,8 @@ TEST(SampleDisketteBoot, BootsAfterTheWriterHasPutItOnDriveA)
     g_strError.clear();
 
     CPostRecorder recorder;
-    const CDriveFileSite site(strDriveA);
+    // The program where the build puts it, so the image it reads is the build's own.
+    const CDriveASite site(KORVANT_PROGRAM_PATH, strDriveA);
     CWriteThread thread(site);
     thread.SetPage(&recorder);
     ASSERT_TRUE(thread.CreateThread(0, 0, nullptr));

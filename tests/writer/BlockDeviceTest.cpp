@@ -26,14 +26,22 @@ protected:
     std::unique_ptr<CLoopDevice> m_pLoop;
 };
 
-TEST_F(BlockDeviceTest, FullWriteReachesTheMediumBehindTheLink)
+TEST_F(BlockDeviceTest, FullWriteReachesTheMediumBehindTheLinkAsOneRequestPerTrackAndNoReads)
 {
     const std::vector<char> image = PlaceImage(DISK_SIZE);
+    const CLoopDevice::SRequests before = m_pLoop->Requests();
+    CLoopDevice::SRequests during{};
+    m_counts.beforeClose = [&] { during = m_pLoop->Requests(); };
 
     const SPostSummary posts = RunWrite();
 
     EXPECT_EQ(g_nStatus, 0) << g_strError;
     EXPECT_EQ(posts.progress.size(), 160u);
+    // A drive serves about one request per turn of the diskette: each extra one costs a turn.
+    EXPECT_EQ(during.nWrites - before.nWrites, 160);
+    EXPECT_EQ(during.nWriteSectors - before.nWriteSectors, 2880);
+    EXPECT_EQ(during.nReads - before.nReads, 0);
+    EXPECT_EQ(during.nReadSectors - before.nReadSectors, 0);
     m_pLoop.reset();  // detach, so the backing file is read as the medium holds it
     EXPECT_EQ(ReadWholeFile(m_strDiskette), image);
 }
@@ -73,4 +81,27 @@ TEST_F(BlockDeviceTest, DeviceSmallerThanADisketteFailsAtItsEnd)
     m_pLoop.reset();
     const std::vector<char> medium = ReadWholeFile(m_strDiskette);
     EXPECT_EQ(std::vector<char>(medium.begin(), medium.begin() + 100 * TRACK_SIZE), Prefix(image, 100 * TRACK_SIZE));
+}
+
+TEST_F(BlockDeviceTest, DeviceLargerThanAnyDisketteIsRefusedUntouched)
+{
+    // Say /dev/fd0 led to a hard disk: 16 MiB stands in for it.
+    PlaceImage(DISK_SIZE);
+    m_pLoop.reset();
+    const std::vector<char> disk(16 << 20, '\x5A');
+    WriteWholeFile(m_strDiskette, disk);
+    m_pLoop = std::make_unique<CLoopDevice>(m_strDiskette);
+    ASSERT_TRUE(m_pLoop->IsReady());
+    std::filesystem::remove(m_strDriveA);
+    std::filesystem::create_symlink(m_pLoop->Path(), m_strDriveA);
+    const CLoopDevice::SRequests before = m_pLoop->Requests();
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(g_strError, "Unable to open output device.");
+    EXPECT_TRUE(posts.progress.empty());
+    EXPECT_EQ(m_pLoop->Requests().nWrites, before.nWrites);
+    m_pLoop.reset();
+    EXPECT_TRUE(ReadWholeFile(m_strDiskette) == disk) << "the disk was written";
 }

@@ -1,5 +1,4 @@
 // The BIOS disk status texts that the 95 family reports a failed track with.
-#include "writer/WizardState.h"
 #include "writer/WriteThread.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +7,7 @@ namespace {
 
 std::string TextOf(int nStatus)
 {
-    CWriteThread::SetDiskErrorText(nStatus);
-    return g_strError;
+    return CWriteThread::DiskStatusText(nStatus);
 }
 
 } // namespace

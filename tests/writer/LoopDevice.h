@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <fstream>
 #include <linux/loop.h>
 #include <string>
 #include <sys/ioctl.h>
@@ -27,6 +28,9 @@ public:
             if (device != -1 && backing != -1 && ::ioctl(device, LOOP_SET_FD, backing) == 0) {
                 m_fd = device;
                 m_strPath = strPath;
+                // A diskette drive keeps nothing in a cache of its own, so a synchronous
+                // write needs no flush after it; a loop device would be flushed each time.
+                std::ofstream(SysfsPath() + "/queue/write_cache") << "write through";
             } else if (device != -1) {
                 ::close(device);
             }
@@ -48,7 +52,26 @@ public:
     bool IsReady() const { return m_fd != -1; }
     const std::string& Path() const { return m_strPath; }
 
+    // What the device itself has served so far, as the block layer counts it.
+    struct SRequests
+    {
+        long nReads, nReadSectors, nWrites, nWriteSectors;
+    };
+    SRequests Requests() const
+    {
+        // /sys/block/loopN/stat: reads, merged reads, sectors read, ticks, writes, merged
+        // writes, sectors written, ...
+        std::ifstream stat(SysfsPath() + "/stat");
+        long nUnused = 0;
+        SRequests requests{};
+        stat >> requests.nReads >> nUnused >> requests.nReadSectors >> nUnused >> requests.nWrites >> nUnused >>
+            requests.nWriteSectors;
+        return requests;
+    }
+
 private:
+    std::string SysfsPath() const { return "/sys/block/" + m_strPath.substr(m_strPath.rfind('/') + 1); }
+
     int m_fd = -1;
     std::string m_strPath;
 };

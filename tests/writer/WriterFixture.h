@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 
 #ifdef _WIN32
 #include "tests/windows/MappedDrives.h"
@@ -31,6 +32,8 @@ public:
         std::atomic<int> nWrites{0};
         std::atomic<int> nCloses{0};
         std::atomic<bool> bOpen{false};
+        // Runs on the writer's thread when it closes the drive it opened: the end of the write.
+        std::function<void()> beforeClose;
     };
 
     CSpyDiskAccess(std::unique_ptr<CDiskAccess> pReal, SCounts& counts) : m_pReal(std::move(pReal)), m_counts(counts) {}
@@ -49,8 +52,11 @@ public:
     }
     void Close() override
     {
-        if (m_counts.bOpen.exchange(false))
+        if (m_counts.bOpen.exchange(false)) {
             ++m_counts.nCloses;
+            if (m_counts.beforeClose)
+                m_counts.beforeClose();
+        }
         m_pReal->Close();
     }
 
