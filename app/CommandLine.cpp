@@ -1,6 +1,8 @@
 // The answers to --help and --version, and the complaint about anything else.
 #include "CommandLine.h"
 
+#include "framework/core/StringResource.h"
+
 #include <ostream>
 #include <string_view>
 
@@ -45,7 +47,7 @@ std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::os
         return 0;
     }
     if (argc == 2 && IsVersion(strFirst)) {
-        out << PRODUCT_NAME << ' ' << KORVANT_VERSION << '\n';
+        out << AfxFindStringResource(AFX_IDS_APP_TITLE) << ' ' << KORVANT_VERSION << '\n';
         return 0;
     }
 

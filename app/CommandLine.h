@@ -4,9 +4,6 @@
 #include <iosfwd>
 #include <optional>
 
-// The name the program shows for itself, in its messages and its desktop entry.
-inline constexpr char PRODUCT_NAME[] = "KORVANT Setup";
-
 // Answers -h/--help and -v/--version on out, and anything else given on the command line
 // with a complaint on err; returns the exit status then. Returns nothing when the command
 // line is empty: the wizard starts.

@@ -1,7 +1,6 @@
-// The application object: KORVANT Setup by name, running the wizard as its start-up.
+// The application object: runs the wizard as its start-up.
 #include "SetupApp.h"
 
-#include "CommandLine.h"
 #include "PageSequence.h"
 #include "pages/DrivePage.h"
 #include "pages/ErrorPage.h"
@@ -16,9 +15,7 @@ BEGIN_MESSAGE_MAP(CSetupApp, CWinApp)
     ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
-CSetupApp::CSetupApp() : CWinApp(PRODUCT_NAME)
-{
-}
+CSetupApp::CSetupApp() = default;
 
 CSetupApp::~CSetupApp() = default;
 

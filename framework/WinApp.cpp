@@ -2,6 +2,7 @@
 #include "WinApp.h"
 
 #include "framework/core/ModulePath.h"
+#include "framework/core/StringResource.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -128,6 +129,9 @@ int AfxWinMain(int argc, char* argv[])
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return -1;
+    // Without a name of its own the program goes by its title, and failing that by its file.
+    if (pApp->m_pszAppName == nullptr)
+        pApp->m_pszAppName = AfxFindStringResource(AFX_IDS_APP_TITLE);
     if (pApp->m_pszAppName == nullptr) {
         static std::string s_strAppName;
         const std::string strPath = GetModuleFilePath();

@@ -8,7 +8,8 @@
 class CWinApp : public CCmdTarget
 {
 public:
-    // With a null name the name of the program file is used.
+    // With a null name the program's title from its string table is used, or else the name
+    // of the program file.
     explicit CWinApp(const char* pszAppName = nullptr);
     ~CWinApp() override;
 
