@@ -1,10 +1,9 @@
+// The data exchange's rules, the same on every back end: which control an id names, which
+// buttons make a radio group, what -1 means for it, and which way each exchange goes.
 #include "DataExchange.h"
 
+#include "BackEnd.h"
 #include "Dialog.h"
-#include "DialogWindow.h"
-
-#include <QAbstractButton>
-#include <QButtonGroup>
 
 BOOL CUserException::GetErrorMessage(char* lpszError, UINT nMaxError) const
 {
@@ -16,29 +15,30 @@ CDataExchange::CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
 {
 }
 
-QWidget* CDataExchange::PrepareCtrl(int nIDC)
+HWND CDataExchange::PrepareCtrl(int nIDC)
 {
-    QWidget* pWidget = m_pDlgWnd->GetDlgItem(nIDC);
-    if (pWidget == nullptr)
+    const HWND hDialog = m_pDlgWnd->m_hWnd;
+    const HWND hCtrl = hDialog != nullptr ? AfxGetDlgItem(hDialog, nIDC) : nullptr;
+    if (hCtrl == nullptr)
         Fail();
-    return pWidget;
+    return hCtrl;
 }
 
-std::vector<QWidget*> CDataExchange::RadioGroup(int nIDC)
+std::vector<HWND> CDataExchange::RadioGroup(int nIDC)
 {
-    std::vector<QWidget*> radios;
-    const CDialogWindow* pWindow = m_pDlgWnd->m_pWindow;
-    if (pWindow == nullptr)
+    const HWND hDialog = m_pDlgWnd->m_hWnd;
+    if (hDialog == nullptr)
         Fail();
+    // The group is the control with the id and those after it up to the next WS_GROUP.
+    std::vector<HWND> radios;
     bool bInGroup = false;
-    for (const CDialogWindow::SItem& item : pWindow->Items()) {
-        if (!bInGroup) {
-            bInGroup = item.pTemplate->nID == nIDC;
-        } else if ((item.pTemplate->dwStyle & WS_GROUP) != 0) {
+    for (const SDialogControl& control : AfxGetDialogControls(hDialog)) {
+        if (!bInGroup)
+            bInGroup = control.nID == nIDC;
+        else if ((control.dwStyle & WS_GROUP) != 0)
             break;
-        }
-        if (bInGroup && item.pRadioGroup != nullptr)
-            radios.push_back(item.pWidget);
+        if (bInGroup && control.bRadioButton)
+            radios.push_back(control.hWnd);
     }
     if (radios.empty())
         Fail();
@@ -52,37 +52,30 @@ void CDataExchange::Fail()
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {
-    if (rControl.GetWidget() == nullptr)
+    if (rControl.m_hWnd == nullptr)
         rControl.SubclassWindow(pDX->PrepareCtrl(nIDC));
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value)
 {
-    QWidget* pWidget = pDX->PrepareCtrl(nIDC);
+    const HWND hCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        value = GetWidgetText(pWidget).toLocal8Bit().toStdString();
+        value = AfxGetWindowText(hCtrl);
     else
-        SetWidgetText(pWidget, QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size())));
+        AfxSetWindowText(hCtrl, value);
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 {
-    const std::vector<QWidget*> radios = pDX->RadioGroup(nIDC);
+    const std::vector<HWND> radios = pDX->RadioGroup(nIDC);
     if (pDX->m_bSaveAndValidate) {
         value = -1;
         for (std::size_t i = 0; i < radios.size(); ++i)
-            if (static_cast<QAbstractButton*>(radios[i])->isChecked())
+            if (AfxGetCheck(radios[i]) != 0)
                 value = static_cast<int>(i);
         return;
     }
-    // An exclusive group never lets its last checked button go; -1 clears them all.
-    auto* pFirst = static_cast<QAbstractButton*>(radios.front());
-    QButtonGroup* pGroup = pFirst->group();
-    const bool bExclusive = pGroup != nullptr && pGroup->exclusive();
-    if (bExclusive)
-        pGroup->setExclusive(false);
+    // -1 (or any index outside the group) leaves every button of the group cleared.
     for (std::size_t i = 0; i < radios.size(); ++i)
-        static_cast<QAbstractButton*>(radios[i])->setChecked(static_cast<int>(i) == value);
-    if (bExclusive)
-        pGroup->setExclusive(true);
+        AfxSetCheck(radios[i], static_cast<int>(i) == value ? 1 : 0);
 }

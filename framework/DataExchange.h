@@ -9,7 +9,6 @@
 
 class CDialog;
 class CWnd;
-class QWidget;
 
 // Thrown (as a pointer) by a failed exchange; UpdateData catches it and reports FALSE.
 class CUserException : public CException
@@ -24,9 +23,9 @@ public:
     CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate);
 
     // The control with this id in the current showing; fails the exchange if there is none.
-    QWidget* PrepareCtrl(int nIDC);
+    HWND PrepareCtrl(int nIDC);
     // The radio buttons of the group that begins at nIDC, in order; fails if there are none.
-    std::vector<QWidget*> RadioGroup(int nIDC);
+    std::vector<HWND> RadioGroup(int nIDC);
     [[noreturn]] void Fail();
 
     const BOOL m_bSaveAndValidate;  // TRUE: controls into fields

@@ -1,12 +1,11 @@
+// The dialog's toolkit-free part: the page-ended guard, the routing of commands through the
+// message maps, the data exchange's entry, temporary control objects, and the posting
+// mutex that keeps other threads from reaching a window that is going away.
 #include "Dialog.h"
 
-#include "DialogWindow.h"
+#include "BackEnd.h"
 #include "WinApp.h"
-#include "res/Resource.h"
 
-#include <QApplication>
-
-#include <memory>
 #include <new>
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -21,51 +20,39 @@ CDialog::CDialog(UINT nIDTemplate, CWnd*)
 
 CDialog::~CDialog() = default;
 
-int CDialog::DoModal()
+void CDialog::BeginShowing(HWND hWnd)
 {
-    const SDialogTemplate* pTemplate = FindDialogTemplate(m_nIDTemplate);
-    if (pTemplate == nullptr || QApplication::instance() == nullptr || m_pWindow != nullptr)
-        return -1;
-
-    LOGFONT lf = MakeLogFont(pTemplate->pszFaceName, pTemplate->nPointSize);
-    m_font.CreateFontIndirect(&lf);
-    auto pWindow = std::make_unique<CDialogWindow>(*this, *pTemplate, *m_font.GetQFont());
-    m_pWindow = pWindow.get();
-    m_pWidget = pWindow.get();
-    {
-        std::lock_guard lock(m_postMutex);
-        m_pPostWindow = pWindow.get();
-    }
+    Attach(hWnd);
     m_nModalResult = -1;
     m_bEnded = false;
+    std::lock_guard lock(m_postMutex);
+    m_hPostWnd = hWnd;
+}
 
-    if (OnInitDialog())
-        pWindow->SetInitialFocus();
-    if (!m_bEnded)
-        pWindow->exec();
-
+void CDialog::EndShowing()
+{
     // From here on nothing new is queued for the window; destroying it drops what was.
     {
         std::lock_guard lock(m_postMutex);
-        m_pPostWindow = nullptr;
+        m_hPostWnd = nullptr;
     }
-    m_pWindow = nullptr;
-    m_pWidget = nullptr;
-    pWindow.reset();
-    return m_nModalResult;
+    for (const std::unique_ptr<CWnd>& pTemporary : m_temporaries)
+        pTemporary->m_hWnd = nullptr;
+    m_temporaries.clear();
+    Detach();
 }
 
 void CDialog::EndDialog(int nResult)
 {
     m_nModalResult = nResult;
     m_bEnded = true;
-    if (m_pWindow != nullptr)
-        m_pWindow->done(nResult);
+    if (m_hWnd != nullptr)
+        AfxEndDialog(m_hWnd, nResult);
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 {
-    if (m_pWindow == nullptr)
+    if (m_hWnd == nullptr)
         return FALSE;
     CDataExchange dx(this, bSaveAndValidate);
     try {
@@ -80,33 +67,43 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 
 void CDialog::SetDlgItemText(int nID, const std::string& strText)
 {
-    SetWidgetText(GetDlgItem(nID), QString::fromLocal8Bit(strText.data(), static_cast<qsizetype>(strText.size())));
+    if (CWnd* pItem = GetDlgItem(nID))
+        pItem->SetWindowText(strText);
 }
 
-QWidget* CDialog::GetDlgItem(int nID) const
+CWnd* CDialog::GetDlgItem(int nID) const
 {
-    return m_pWindow != nullptr ? m_pWindow->Item(nID) : nullptr;
+    const HWND hItem = m_hWnd != nullptr ? AfxGetDlgItem(m_hWnd, nID) : nullptr;
+    if (hItem == nullptr)
+        return nullptr;
+    if (CWnd* pPermanent = FromHandlePermanent(hItem))
+        return pPermanent;
+    for (const std::unique_ptr<CWnd>& pTemporary : m_temporaries)
+        if (pTemporary->m_hWnd == hItem)
+            return pTemporary.get();
+    m_temporaries.push_back(std::make_unique<CWnd>());
+    m_temporaries.back()->m_hWnd = hItem;
+    return m_temporaries.back().get();
 }
 
 BOOL CDialog::BringWindowToTop()
 {
-    if (m_pWindow == nullptr)
+    if (m_hWnd == nullptr)
         return FALSE;
-    m_pWindow->raise();
-    m_pWindow->activateWindow();
+    AfxBringWindowToTop(m_hWnd);
     return TRUE;
 }
 
 CFont* CDialog::GetFont() const
 {
-    return m_pWindow != nullptr ? &m_font : nullptr;
+    return m_hWnd != nullptr && m_font.m_hObject != nullptr ? &m_font : nullptr;
 }
 
 void CDialog::Post(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
     std::lock_guard lock(m_postMutex);
-    if (m_pPostWindow != nullptr)
-        QCoreApplication::postEvent(m_pPostWindow, new CPostedMessageEvent(nMessage, wParam, lParam));
+    if (m_hPostWnd != nullptr)
+        AfxPostDialogMessage(m_hPostWnd, nMessage, wParam, lParam);
 }
 
 void CDialog::OnCommand(UINT nID)
@@ -158,4 +155,28 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
+}
+
+HWND AfxInitialFocus(HWND hDialog)
+{
+    const std::vector<SDialogControl> controls = AfxGetDialogControls(hDialog);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const SDialogControl& control = controls[i];
+        if ((control.dwStyle & WS_TABSTOP) == 0 || !AfxIsWindowEnabled(control.hWnd))
+            continue;
+        if (!control.bRadioButton)
+            return control.hWnd;
+        // The radio group runs from its first button to the next group's start.
+        std::size_t nFirst = i;
+        while (nFirst > 0 && (controls[nFirst].dwStyle & WS_GROUP) == 0)
+            --nFirst;
+        for (std::size_t j = nFirst; j < controls.size(); ++j) {
+            if (j > nFirst && (controls[j].dwStyle & WS_GROUP) != 0)
+                break;
+            if (controls[j].bRadioButton && AfxGetCheck(controls[j].hWnd) != 0)
+                return controls[j].hWnd;
+        }
+        return control.hWnd;
+    }
+    return nullptr;
 }

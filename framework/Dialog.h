@@ -3,15 +3,16 @@
 // destroys the window again. Other threads reach the window of the moment by Post.
 #pragma once
 
+#include "AfxRes.h"
 #include "DataExchange.h"
 #include "Gdi.h"
 #include "Wnd.h"
 #include "framework/core/PostTarget.h"
 
+#include <memory>
 #include <mutex>
 #include <string>
-
-class CDialogWindow;
+#include <vector>
 
 class CDialog : public CWnd, public CPostTarget
 {
@@ -30,8 +31,9 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     void SetDlgItemText(int nID, const std::string& strText);
-    // The window of the control with this id in the current showing, or nullptr.
-    QWidget* GetDlgItem(int nID) const;
+    // The control with this id in the current showing, or nullptr: the object attached to
+    // it if there is one, else a temporary object that the page holds until the showing ends.
+    CWnd* GetDlgItem(int nID) const;
     BOOL BringWindowToTop();
     UINT GetTemplateID() const { return m_nIDTemplate; }
 
@@ -59,14 +61,21 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    friend class CDataExchange;
+    // The back end's side of a showing (framework/qt, framework/win32).
+    friend class CDialogBackEnd;
+
+    // The showing's window exists: the page takes it and may be posted to.
+    void BeginShowing(HWND hWnd);
+    // The showing's window is about to go: nothing more is queued for it, and the page and
+    // its temporary control objects let go of it.
+    void EndShowing();
 
     const UINT m_nIDTemplate;
-    CDialogWindow* m_pWindow = nullptr;
     mutable CFont m_font;
     int m_nModalResult = -1;
     bool m_bEnded = false;
+    mutable std::vector<std::unique_ptr<CWnd>> m_temporaries;
 
     std::mutex m_postMutex;
-    CDialogWindow* m_pPostWindow = nullptr;  // guarded by m_postMutex
+    HWND m_hPostWnd = nullptr;  // guarded by m_postMutex
 };

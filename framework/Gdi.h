@@ -1,13 +1,9 @@
 // The drawing side of our dialog layer: fonts described by a LOGFONT, and the paint context
-// a control's paint handler draws its text with.
+// a control's paint handler draws its text with. The handles are the back end's.
 #pragma once
 
 #include "WinDefs.h"
 
-#include <QFont>
-#include <QPainter>
-
-#include <optional>
 #include <string>
 
 class CWnd;
@@ -16,7 +12,7 @@ class CFont
 {
 public:
     CFont() = default;
-    ~CFont() = default;
+    ~CFont();
     CFont(const CFont&) = delete;
     CFont& operator=(const CFont&) = delete;
 
@@ -24,21 +20,19 @@ public:
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
     // Copies the description the font was made from; returns 0 when there is no font.
     int GetLogFont(LOGFONT* pLogFont) const;
+    // Releases the font if this object made it; FALSE when there was none.
     BOOL DeleteObject();
 
-    // The toolkit's font; nullptr when none has been made.
-    const QFont* GetQFont() const { return m_font ? &*m_font : nullptr; }
+    // Stands for a font that someone else made and releases (a dialog's own font), until
+    // Detach; a font this object made is released first.
+    void Attach(HFONT hFont);
+    HFONT Detach();
+
+    HFONT m_hObject = nullptr;
 
 private:
-    std::optional<QFont> m_font;
-    LOGFONT m_logFont{};
+    bool m_bOwned = false;
 };
-
-// The toolkit's text flags for DrawText's format: left and top aligned, and as DrawText says.
-int TextFlagsFor(UINT nFormat);
-
-// The description of a template's font: face and point size at 96 dots per inch.
-LOGFONT MakeLogFont(const char* pszFaceName, int nPointSize);
 
 class CDC
 {
@@ -55,15 +49,14 @@ public:
     // is clipped to the rectangle unless DT_NOCLIP. Returns the height of the text drawn.
     int DrawText(const std::string& strText, RECT* lpRect, UINT nFormat);
 
+    HDC m_hDC = nullptr;
+
 protected:
     CDC() = default;
     ~CDC() = default;
 
-    QPainter m_painter;
-
 private:
     CFont* m_pFont = nullptr;
-    int m_nBkMode = OPAQUE;
 };
 
 // Painting a window's own area, for the length of one paint of that window.
@@ -72,4 +65,9 @@ class CPaintDC : public CDC
 public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC();
+
+    PAINTSTRUCT m_ps{};
+
+private:
+    HWND m_hWnd;
 };

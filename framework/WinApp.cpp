@@ -1,82 +1,16 @@
-// The application object and the program's start-up on the toolkit.
+// The application object's toolkit-free part: the one application, its name and its
+// default steps. Each back end has the start-up (AfxWinMain) and the look of the controls.
 #include "WinApp.h"
 
+#include "BackEnd.h"
 #include "framework/core/ModulePath.h"
 #include "framework/core/StringResource.h"
 
-#include <QApplication>
-#include <QPalette>
-#include <QStyle>
-#include <QStyleFactory>
-
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
 
 CWinApp* s_pApp = nullptr;
-
-// What the toolkit would start its windows on: an explicitly chosen platform (tests choose
-// the offscreen one), else a Wayland or X display; empty when there is none.
-struct SDisplay
-{
-    const char* pszKind;
-    std::string strName;
-};
-
-SDisplay ChosenDisplay()
-{
-    for (const char* pszVariable : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
-        const char* pszValue = std::getenv(pszVariable);
-        if (pszValue != nullptr && *pszValue != '\0')
-            return {pszVariable[0] == 'Q' ? "platform" : "display", pszValue};
-    }
-    return {nullptr, {}};
-}
-
-// Only while the toolkit starts: its fatal message there means the display or platform
-// could not be opened, and it would end the process with advice to reinstall, which does
-// not help. Everything else it says passes on unchanged.
-const char* s_pszStartingApp = nullptr;
-QtMessageHandler s_pPreviousHandler = nullptr;
-
-void OnMessageWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
-{
-    if (type != QtFatalMsg) {
-        s_pPreviousHandler(type, context, strMessage);
-        return;
-    }
-    const SDisplay display = ChosenDisplay();
-    std::fprintf(stderr, "%s needs a graphical desktop, and the %s \"%s\" could not be opened.\n", s_pszStartingApp,
-                 display.pszKind != nullptr ? display.pszKind : "display", display.strName.c_str());
-    // The toolkit is half made: leave without running anyone's clean-up.
-    std::_Exit(1);
-}
-
-QPalette ClassicPalette()
-{
-    const QColor face(0xD4, 0xD0, 0xC8);
-    const QColor shadow(0x80, 0x80, 0x80);
-    QPalette palette(face);
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Window, face);
-        palette.setColor(group, QPalette::Button, face);
-        palette.setColor(group, QPalette::Light, Qt::white);
-        palette.setColor(group, QPalette::Midlight, face);
-        palette.setColor(group, QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
-        palette.setColor(group, QPalette::Dark, shadow);
-        palette.setColor(group, QPalette::Shadow, QColor(0x40, 0x40, 0x40));
-        palette.setColor(group, QPalette::Base, Qt::white);
-        palette.setColor(group, QPalette::Highlight, QColor(0x0A, 0x24, 0x6A));
-        palette.setColor(group, QPalette::HighlightedText, Qt::white);
-        const QColor text = group == QPalette::Disabled ? shadow : QColor(Qt::black);
-        palette.setColor(group, QPalette::WindowText, text);
-        palette.setColor(group, QPalette::ButtonText, text);
-        palette.setColor(group, QPalette::Text, text);
-    }
-    return palette;
-}
 
 } // namespace
 
@@ -105,16 +39,6 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
-BOOL CWinApp::Enable3dControlsStatic()
-{
-    QStyle* pStyle = QStyleFactory::create(QStringLiteral("Windows"));
-    if (pStyle == nullptr)
-        return FALSE;
-    QApplication::setStyle(pStyle);
-    QApplication::setPalette(ClassicPalette());
-    return TRUE;
-}
-
 void CWinApp::OnHelp()
 {
 }
@@ -124,39 +48,15 @@ CWinApp* AfxGetApp()
     return s_pApp;
 }
 
-int AfxWinMain(int argc, char* argv[])
+void AfxNameApplication(CWinApp& app)
 {
-    CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return -1;
     // Without a name of its own the program goes by its title, and failing that by its file.
-    if (pApp->m_pszAppName == nullptr)
-        pApp->m_pszAppName = AfxFindStringResource(AFX_IDS_APP_TITLE);
-    if (pApp->m_pszAppName == nullptr) {
+    if (app.m_pszAppName == nullptr)
+        app.m_pszAppName = AfxFindStringResource(AFX_IDS_APP_TITLE);
+    if (app.m_pszAppName == nullptr) {
         static std::string s_strAppName;
         const std::string strPath = GetModuleFilePath();
-        s_strAppName = strPath.substr(strPath.find_last_of('/') + 1);
-        pApp->m_pszAppName = s_strAppName.c_str();
+        s_strAppName = strPath.substr(strPath.find_last_of("/\\") + 1);
+        app.m_pszAppName = s_strAppName.c_str();
     }
-
-    // Started over a remote shell or from a text console there is nowhere to show a page.
-    // The toolkit would find that out only by failing; one plain line serves the user better.
-    if (ChosenDisplay().pszKind == nullptr) {
-        std::fprintf(stderr, "%s needs a graphical desktop, and no display was found.\n", pApp->m_pszAppName);
-        return 1;
-    }
-
-    // The program takes no command line: the toolkit is shown only the program's name.
-    int nArgs = argc > 0 ? 1 : 0;
-    s_pszStartingApp = pApp->m_pszAppName;
-    s_pPreviousHandler = qInstallMessageHandler(OnMessageWhileStarting);
-    QApplication app(nArgs, argv);
-    qInstallMessageHandler(s_pPreviousHandler);
-    // The pages come and go one after the other; no window closing ends anything.
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    if (!pApp->InitInstance())
-        return pApp->ExitInstance();
-    QApplication::exec();
-    return pApp->ExitInstance();
 }

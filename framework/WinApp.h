@@ -1,8 +1,9 @@
-// The application object. The program's start-up makes the toolkit's application and hands
+// The application object. The program's start-up prepares the window system and hands
 // over to InitInstance; when that returns FALSE, ExitInstance follows and the program ends
 // without running a message loop of its own.
 #pragma once
 
+#include "AfxRes.h"
 #include "CmdTarget.h"
 
 class CWinApp : public CCmdTarget
@@ -16,12 +17,13 @@ public:
     virtual BOOL InitInstance();
     virtual int ExitInstance();
 
-    // Dialog controls get the classic three-dimensional look: the toolkit's Windows style
-    // with the classic grey colours. Returns FALSE if that style is not available.
+    // Dialog controls get the classic three-dimensional look. On Windows that is the look
+    // the system's plain controls have; on the toolkit, its Windows style with the classic
+    // grey colours. Returns FALSE if that look is not available.
     BOOL Enable3dControlsStatic();
 
-    // The help command (F1). There is no help viewer for the old help files on this
-    // platform, so asking for help shows nothing.
+    // The help command (F1). There is no help viewer for the old help files, so asking for
+    // help shows nothing.
     void OnHelp();
 
     const char* m_pszAppName;
@@ -33,5 +35,5 @@ public:
 CWinApp* AfxGetApp();
 
 // The program's start-up: everything that main does once the command line has been answered.
-// Without a display to show windows on, it says so in one line and returns 1.
+// On the toolkit, without a display to show windows on, it says so in one line and returns 1.
 int AfxWinMain(int argc, char* argv[]);

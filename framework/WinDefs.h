@@ -1,6 +1,8 @@
 // The Windows names that our dialog layer and the pages share beyond the writing core's:
-// window and control styles, messages, text drawing flags and the font description.
-// On Windows they come from the system headers; elsewhere we define the same names and values.
+// window handles, window and control styles, messages, text drawing flags and the font
+// description. On Windows they come from the system headers; elsewhere we define the same
+// names and values, and the handles as Windows declares them: pointers to distinct
+// incomplete types, which the back end maps to its own windows, fonts and painters.
 #pragma once
 
 #include "framework/core/Types.h"
@@ -10,6 +12,13 @@
 using LONG = std::int32_t;
 using BYTE = std::uint8_t;
 using LRESULT = std::intptr_t;
+
+struct HWND__;
+using HWND = HWND__*;
+struct HFONT__;
+using HFONT = HFONT__*;
+struct HDC__;
+using HDC = HDC__*;
 
 constexpr unsigned LOWORD(std::uintptr_t value) { return static_cast<unsigned>(value & 0xFFFFu); }
 constexpr unsigned HIWORD(std::uintptr_t value) { return static_cast<unsigned>((value >> 16) & 0xFFFFu); }
@@ -79,6 +88,16 @@ struct RECT
     LONG top;
     LONG right;
     LONG bottom;
+};
+
+struct PAINTSTRUCT
+{
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
 };
 
 #endif

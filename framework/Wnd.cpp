@@ -1,91 +1,86 @@
+// The window object's toolkit-free part: the permanent map from windows to the objects
+// attached to them, and what a window object does in terms of its back end's primitives.
 #include "Wnd.h"
 
-#include "ControlWidgets.h"
+#include "BackEnd.h"
 
-#include "Dialog.h"
-#include "DialogWindow.h"
+#include <map>
 
-#include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
+namespace {
+
+// Only the thread that runs the pages touches windows and this map.
+std::map<HWND, CWnd*>& PermanentMap()
+{
+    static std::map<HWND, CWnd*> s_map;
+    return s_map;
+}
+
+} // namespace
 
 CWnd::~CWnd()
 {
     UnsubclassWindow();
 }
 
-QString GetWidgetText(const QWidget* pWidget)
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    if (pWidget == nullptr)
-        return {};
-    if (const auto* pLabel = qobject_cast<const QLabel*>(pWidget))
-        return pLabel->text();
-    if (const auto* pButton = qobject_cast<const QAbstractButton*>(pWidget))
-        return pButton->text();
-    if (const auto* pGroup = qobject_cast<const QGroupBox*>(pWidget))
-        return pGroup->title();
-    return pWidget->windowTitle();
+    const auto it = PermanentMap().find(hWnd);
+    return it != PermanentMap().end() ? it->second : nullptr;
 }
 
-void SetWidgetText(QWidget* pWidget, const QString& strText)
+void CWnd::Attach(HWND hWnd)
 {
-    if (pWidget == nullptr)
-        return;
-    if (auto* pStatic = dynamic_cast<CStaticTextWidget*>(pWidget)) {
-        pStatic->SetText(strText);
-    } else if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
-        pLabel->setText(strText);
-    } else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget)) {
-        pButton->setText(strText);
-    } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget)) {
-        pGroup->setTitle(strText);
-    } else {
-        pWidget->setWindowTitle(strText);
-    }
+    m_hWnd = hWnd;
+    if (hWnd != nullptr)
+        PermanentMap()[hWnd] = this;
+}
+
+HWND CWnd::Detach()
+{
+    const HWND hWnd = m_hWnd;
+    if (hWnd != nullptr && FromHandlePermanent(hWnd) == this)
+        PermanentMap().erase(hWnd);
+    m_hWnd = nullptr;
+    return hWnd;
 }
 
 void CWnd::SetWindowText(const std::string& strText)
 {
-    SetWidgetText(m_pWidget, QString::fromLocal8Bit(strText.data(), static_cast<qsizetype>(strText.size())));
+    if (m_hWnd != nullptr)
+        AfxSetWindowText(m_hWnd, strText);
 }
 
 void CWnd::GetWindowText(std::string& rString) const
 {
-    rString = GetWidgetText(m_pWidget).toLocal8Bit().toStdString();
+    rString = m_hWnd != nullptr ? AfxGetWindowText(m_hWnd) : std::string();
 }
 
 void CWnd::GetClientRect(RECT* lpRect) const
 {
     if (lpRect == nullptr)
         return;
-    const QWidget* pWidget = m_pWidget.data();
-    const QRect rect = pWidget != nullptr ? pWidget->rect() : QRect();
-    *lpRect = CRect(0, 0, rect.width(), rect.height());
+    *lpRect = CRect();
+    if (m_hWnd != nullptr)
+        AfxGetClientRect(m_hWnd, lpRect);
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
     const BOOL bWasDisabled = IsWindowEnabled() ? FALSE : TRUE;
-    if (QWidget* pWidget = m_pWidget.data())
-        pWidget->setEnabled(bEnable != FALSE);
+    if (m_hWnd != nullptr)
+        AfxEnableWindow(m_hWnd, bEnable);
     return bWasDisabled;
 }
 
 BOOL CWnd::IsWindowEnabled() const
 {
-    const QWidget* pWidget = m_pWidget.data();
-    return pWidget != nullptr && pWidget->isEnabled() ? TRUE : FALSE;
+    return m_hWnd != nullptr && AfxIsWindowEnabled(m_hWnd) ? TRUE : FALSE;
 }
 
 CWnd* CWnd::GetParent() const
 {
-    QWidget* pWidget = m_pWidget.data();
-    if (pWidget == nullptr)
-        return nullptr;
-    auto* pWindow = dynamic_cast<CDialogWindow*>(pWidget->window());
-    if (pWindow == nullptr || pWindow == pWidget)
-        return nullptr;
-    return &pWindow->Owner();
+    const HWND hDialog = m_hWnd != nullptr ? AfxGetParentDialog(m_hWnd) : nullptr;
+    return hDialog != nullptr ? FromHandlePermanent(hDialog) : nullptr;
 }
 
 CFont* CWnd::GetFont() const
@@ -94,23 +89,21 @@ CFont* CWnd::GetFont() const
     return pParent != nullptr ? pParent->GetFont() : nullptr;
 }
 
-BOOL CWnd::SubclassWindow(QWidget* pWidget)
+BOOL CWnd::SubclassWindow(HWND hWnd)
 {
-    if (m_pWidget || pWidget == nullptr)
+    if (m_hWnd != nullptr || hWnd == nullptr || FromHandlePermanent(hWnd) != nullptr)
         return FALSE;
-    m_pWidget = pWidget;
-    if (auto* pHooked = dynamic_cast<CHookedWidget*>(pWidget))
-        pHooked->m_pHook = this;
+    Attach(hWnd);
+    AfxHookWindow(*this);
     return TRUE;
 }
 
-QWidget* CWnd::UnsubclassWindow()
+HWND CWnd::UnsubclassWindow()
 {
-    QWidget* pWidget = m_pWidget.data();
-    if (auto* pHooked = dynamic_cast<CHookedWidget*>(pWidget); pHooked != nullptr && pHooked->m_pHook == this)
-        pHooked->m_pHook = nullptr;
-    m_pWidget = nullptr;
-    return pWidget;
+    // A temporary object (see CDialog::GetDlgItem) holds a window it never hooked.
+    if (m_hWnd != nullptr && FromHandlePermanent(m_hWnd) == this)
+        AfxUnhookWindow(*this);
+    return Detach();
 }
 
 bool CWnd::OnWndMsg(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

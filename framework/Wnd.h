@@ -4,9 +4,6 @@
 
 #include "CmdTarget.h"
 
-#include <QPointer>
-#include <QWidget>
-
 #include <string>
 
 class CFont;
@@ -18,11 +15,17 @@ public:
     ~CWnd() override;
 
     // The window this object stands for now; nullptr while it has none.
-    QWidget* GetWidget() const { return m_pWidget.data(); }
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object attached to this window (by SubclassWindow, or a dialog to its own window);
+    // nullptr for a window that has none.
+    static CWnd* FromHandlePermanent(HWND hWnd);
 
     void SetWindowText(const std::string& strText);
     void GetWindowText(std::string& rString) const;
     void GetClientRect(RECT* lpRect) const;
+    // Returns TRUE if the window was disabled before.
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
 
@@ -32,28 +35,19 @@ public:
     virtual CFont* GetFont() const;
 
     // Attaches this object to a control window, so that the window's messages reach this
-    // object's message map first. FALSE if the object already has a window.
-    BOOL SubclassWindow(QWidget* pWidget);
+    // object's message map first, until the window is destroyed or the object lets go.
+    // FALSE if the object already has a window or the window already has an object.
+    BOOL SubclassWindow(HWND hWnd);
     // Comes loose from the window and returns it.
-    QWidget* UnsubclassWindow();
+    HWND UnsubclassWindow();
 
     // Runs this object's handler for a message of its window; false when it has none.
     bool OnWndMsg(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
 protected:
-    QPointer<QWidget> m_pWidget;
+    // Enters this object in the permanent map for the window without hooking its messages:
+    // how a dialog object takes the window the back end made for it.
+    void Attach(HWND hWnd);
+    // Leaves the permanent map; the object has no window afterwards.
+    HWND Detach();
 };
-
-// A control window whose messages go first to the object attached to it.
-class CHookedWidget
-{
-public:
-    CWnd* m_pHook = nullptr;
-
-protected:
-    ~CHookedWidget() = default;
-};
-
-// The window text of any control or dialog window.
-QString GetWidgetText(const QWidget* pWidget);
-void SetWidgetText(QWidget* pWidget, const QString& strText);

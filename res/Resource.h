@@ -1,4 +1,5 @@
-// Resource and control ids shared by the page templates, the pages and the writer.
+// Resource and control ids shared by the page templates, the pages and the writer. The
+// framework's own ids (IDOK, IDCANCEL, ID_HELP) are in framework/AfxRes.h.
 #pragma once
 
 // Page templates.
@@ -14,13 +15,7 @@
 #define IDI_WRITEERROR 130
 #define IDB_WELCOME 132
 
-// Page results and the frame's buttons. IDCANCEL (2) and IDOK (1) are the system's.
-#ifndef IDOK
-#define IDOK 1
-#endif
-#ifndef IDCANCEL
-#define IDCANCEL 2
-#endif
+// Page results and the frame's buttons besides the framework's IDOK and IDCANCEL.
 #define IDC_PREV 1000
 #define IDC_NEXT 1001
 
@@ -37,6 +32,3 @@
 #define IDC_RADIO1 1019
 #define IDC_RADIO2 1020
 #define IDC_PROGRESS 1024
-
-// The framework's help command.
-#define ID_HELP 0xE146

@@ -3,6 +3,7 @@
 // pages the etched line and the three buttons at the bottom. The texts here are only
 // placeholders: each page puts its own texts in when it opens.
 #include "Resource.h"
+#include "framework/AfxRes.h"
 #include "framework/DialogTemplate.h"
 
 namespace {

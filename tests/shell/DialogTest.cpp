@@ -27,7 +27,7 @@ public:
 protected:
     LRESULT OnProgress(WPARAM wParam, LPARAM)
     {
-        if (GetWidget() == nullptr)
+        if (m_hWnd == nullptr)
             ++m_nHandledWithoutWindow;
         m_progress.push_back(wParam);
         return 0;
@@ -272,7 +272,7 @@ TEST(Controls, ProgressBarTakesRangeAndPositionAndIsDrawnInBlocks)
 
         // Along the middle of the bar: blocks of the highlight colour with gaps between them
         // up to 40 %, and nothing of it beyond.
-        QWidget* pBar = page.GetDlgItem(IDC_PROGRESS);
+        QWidget* pBar = WidgetOf(page.GetDlgItem(IDC_PROGRESS));
         ASSERT_NE(pBar, nullptr);
         const QImage image = Snapshot(window).copy(pBar->geometry());
         const QRgb highlight = window.palette().color(QPalette::Highlight).rgb();
@@ -291,6 +291,25 @@ TEST(Controls, ProgressBarTakesRangeAndPositionAndIsDrawnInBlocks)
         EXPECT_LT(nRightmost, image.width() / 2);
         EXPECT_GT(nRightmost, image.width() / 4);
     });
+}
+
+TEST(Controls, ControlWithoutAnObjectIsATemporaryThatLastsOneShowing)
+{
+    CProgressPage page;
+    ShowPage(page, [&](QWidget&) {
+        EXPECT_EQ(page.GetDlgItem(IDC_PROGRESS), &page.m_ctlProgress);
+        CWnd* pText = page.GetDlgItem(IDC_TEXT1);
+        ASSERT_NE(pText, nullptr);
+        EXPECT_EQ(page.GetDlgItem(IDC_TEXT1), pText) << "one temporary per control and showing";
+        EXPECT_EQ(CWnd::FromHandlePermanent(pText->m_hWnd), nullptr) << "a temporary is not attached";
+        std::string strText;
+        pText->GetWindowText(strText);
+        EXPECT_EQ(strText, "<IDC_TEXT1>");
+        EXPECT_EQ(pText->GetParent(), &page);
+        EXPECT_EQ(page.GetDlgItem(4242), nullptr);
+    });
+    EXPECT_EQ(page.GetDlgItem(IDC_TEXT1), nullptr);
+    EXPECT_EQ(page.m_ctlProgress.m_hWnd, nullptr);
 }
 
 TEST(Controls, PageOpensCentredOnTheScreen)

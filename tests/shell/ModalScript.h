@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
+#include "framework/qt/QtHandles.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ inline void Type(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers =
 template <class TWidget = QWidget>
 TWidget* Control(CDialog& page, int nID)
 {
-    return qobject_cast<TWidget*>(page.GetDlgItem(nID));
+    return qobject_cast<TWidget*>(WidgetOf(page.GetDlgItem(nID)));
 }
 
 // The window as drawn, at one image pixel per window pixel.

@@ -89,7 +89,7 @@ TEST_P(PageFrameTest, WindowCaptionAndButtonRow)
         EXPECT_EQ(pNext->isEnabled(), c.bNextEnabled);
         EXPECT_TRUE(pCancel->isEnabled());
 
-        EXPECT_EQ(QApplication::focusWidget(), pPage->GetDlgItem(c.nInitialFocus));
+        EXPECT_EQ(QApplication::focusWidget(), WidgetOf(pPage->GetDlgItem(c.nInitialFocus)));
         // The button with the focus is drawn as the default one; otherwise the template's.
         for (const int nID : {IDC_PREV, IDC_NEXT, IDCANCEL}) {
             const bool bDefault = nID == c.nDefaultID || nID == c.nInitialFocus;
@@ -204,7 +204,7 @@ TEST(PageFrame, DialogFontIsTheStandInAndOneLineFitsEightUnits)
     ShowPage(page, [&](QWidget& window) {
         EXPECT_EQ(QFontInfo(window.font()).family(), QStringLiteral("Liberation Sans"));
         EXPECT_EQ(QFontInfo(window.font()).pixelSize(), 11);
-        QWidget* pText1 = page.GetDlgItem(IDC_TEXT1);
+        QWidget* pText1 = WidgetOf(page.GetDlgItem(IDC_TEXT1));
         ASSERT_NE(pText1, nullptr);
         EXPECT_EQ(pText1->height(), 13);
         EXPECT_LE(QFontMetrics(window.font()).height(), pText1->height());

@@ -15,7 +15,7 @@ namespace {
 
 QString TextOf(CDialog& page, int nID)
 {
-    return GetWidgetText(page.GetDlgItem(nID));
+    return GetWidgetText(WidgetOf(page.GetDlgItem(nID)));
 }
 
 QRadioButton* Radio(CDialog& page, int nID)
@@ -166,7 +166,7 @@ TEST_F(DrivePageTest, ButtonsAndRadiosTellScreenReadersTheirLabels)
                                                     {IDC_PREV, QStringLiteral("< Prev")},
                                                     {IDC_TEXT4, QStringLiteral("NOTE:\nAll files on this diskette will be deleted!")}};
         for (const auto& [nID, strName] : expected) {
-            QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(page.GetDlgItem(nID));
+            QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(WidgetOf(page.GetDlgItem(nID)));
             ASSERT_NE(pAccessible, nullptr);
             EXPECT_EQ(pAccessible->text(QAccessible::Name), strName) << nID;
         }

@@ -4,7 +4,7 @@
 
 #include "ModalScript.h"
 #include "TestSite.h"
-#include "framework/DialogWindow.h"
+#include "framework/qt/DialogWindow.h"
 
 #include <QDialog>
 #include <QLabel>

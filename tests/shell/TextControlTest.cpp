@@ -1,7 +1,7 @@
 // The title and text controls, judged by what they draw: bold against plain, wrapping,
 // mnemonics, and letters alone on whatever lies beneath.
 #include "ModalScript.h"
-#include "framework/Resources.h"
+#include "framework/qt/Resources.h"
 #include "pages/ErrorPage.h"
 #include "pages/TextStatic.h"
 #include "pages/TitleStatic.h"
@@ -50,7 +50,7 @@ protected:
 // The part of the window's picture that a control covers.
 QImage Area(CDialog& page, QWidget& window, int nID)
 {
-    return Snapshot(window).copy(page.GetDlgItem(nID)->geometry());
+    return Snapshot(window).copy(WidgetOf(page.GetDlgItem(nID))->geometry());
 }
 
 // Pixels that differ from the background picture beneath, in the same place.
@@ -269,7 +269,7 @@ TEST(TextControls, ScreenReadersGetTheTexts)
     ShowPage(page, [&](QWidget&) {
         for (const auto& [nID, strExpected] : {std::pair{IDC_TITLE1, QStringLiteral("Boot disk creation")},
                                                std::pair{IDC_TITLE2, QStringLiteral("Drive selection")}}) {
-            QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(page.GetDlgItem(nID));
+            QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(WidgetOf(page.GetDlgItem(nID)));
             ASSERT_NE(pAccessible, nullptr);
             EXPECT_EQ(pAccessible->text(QAccessible::Name), strExpected);
             EXPECT_EQ(pAccessible->role(), QAccessible::StaticText);
@@ -280,10 +280,19 @@ TEST(TextControls, ScreenReadersGetTheTexts)
 TEST(TextControls, ControlComesLooseWhenTheWindowGoes)
 {
     CTextTestPage page;
-    ShowPage(page, [&](QWidget&) { EXPECT_NE(page.m_ctlTitle1.GetWidget(), nullptr); });
-    EXPECT_EQ(page.m_ctlTitle1.GetWidget(), nullptr);
+    HWND hShown = nullptr;
+    ShowPage(page, [&](QWidget&) {
+        hShown = page.m_ctlTitle1.m_hWnd;
+        EXPECT_NE(hShown, nullptr);
+        EXPECT_EQ(CWnd::FromHandlePermanent(hShown), &page.m_ctlTitle1);
+    });
+    EXPECT_EQ(page.m_ctlTitle1.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hShown), nullptr) << "the destroyed window is still in the map";
     // Attached afresh on the next showing.
-    ShowPage(page, [&](QWidget&) { EXPECT_EQ(page.m_ctlTitle1.GetWidget(), page.GetDlgItem(IDC_TITLE1)); });
+    ShowPage(page, [&](QWidget&) {
+        EXPECT_EQ(page.GetDlgItem(IDC_TITLE1), &page.m_ctlTitle1);
+        EXPECT_EQ(WidgetOf(&page.m_ctlTitle1), WidgetOf(page.GetDlgItem(IDC_TITLE1)));
+    });
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "writer/WizardState.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <QDir>
 #include <QImage>
 #include <QLinearGradient>

@@ -1,10 +1,11 @@
 #include "DialogWindow.h"
 
 #include "ControlWidgets.h"
-#include "Dialog.h"
-#include "DialogUnits.h"
+#include "QtHandles.h"
 #include "Resources.h"
-#include "res/Resource.h"
+#include "framework/BackEnd.h"
+#include "framework/Dialog.h"
+#include "framework/DialogUnits.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -184,15 +185,8 @@ QWidget* CDialogWindow::Item(int nID) const
 
 void CDialogWindow::SetInitialFocus()
 {
-    for (const SItem& item : m_items) {
-        if ((item.pTemplate->dwStyle & WS_TABSTOP) == 0 || !item.pWidget->isEnabled())
-            continue;
-        QWidget* pFocus = item.pWidget;
-        if (item.pRadioGroup != nullptr && item.pRadioGroup->checkedButton() != nullptr)
-            pFocus = item.pRadioGroup->checkedButton();
-        pFocus->setFocus(Qt::TabFocusReason);
-        return;
-    }
+    if (const HWND hFocus = AfxInitialFocus(HandleOf(this)))
+        WidgetOf(hFocus)->setFocus(Qt::TabFocusReason);
 }
 
 QPushButton* CDialogWindow::DefaultButton() const

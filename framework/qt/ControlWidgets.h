@@ -2,8 +2,6 @@
 // and progress bars. Group boxes and radio buttons are the toolkit's own.
 #pragma once
 
-#include "Wnd.h"
-
 #include <QLabel>
 #include <QProgressBar>
 #include <QPixmap>
@@ -13,7 +11,7 @@
 // window is marked transparent it first fills its area with the dialog's face colour. An
 // attached object with a paint handler draws it instead. Being a label, it tells screen
 // readers its text.
-class CStaticTextWidget : public QLabel, public CHookedWidget
+class CStaticTextWidget : public QLabel
 {
 public:
     CStaticTextWidget(const QString& strText, bool bTransparent, QWidget* pParent);

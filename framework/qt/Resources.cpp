@@ -1,3 +1,4 @@
+// Bitmaps and icons from the toolkit resources that the program brings (res/).
 #include "Resources.h"
 
 #include <QString>

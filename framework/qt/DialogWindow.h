@@ -3,7 +3,7 @@
 // dialog object. Only the dialog layer itself uses this class.
 #pragma once
 
-#include "DialogTemplate.h"
+#include "framework/DialogTemplate.h"
 
 #include <QDialog>
 #include <QEvent>

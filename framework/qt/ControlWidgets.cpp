@@ -1,6 +1,7 @@
 #include "ControlWidgets.h"
 
-#include "Gdi.h"
+#include "QtHandles.h"
+#include "framework/Wnd.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -32,7 +33,8 @@ void CStaticTextWidget::SetText(const QString& strText)
 
 void CStaticTextWidget::paintEvent(QPaintEvent*)
 {
-    if (m_pHook != nullptr && m_pHook->OnWndMsg(WM_PAINT, 0, 0, nullptr))
+    if (CWnd* pAttached = CWnd::FromHandlePermanent(HandleOf(this));
+        pAttached != nullptr && pAttached->OnWndMsg(WM_PAINT, 0, 0, nullptr))
         return;
     QPainter painter(this);
     if (!m_bTransparent)

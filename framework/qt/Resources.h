@@ -1,7 +1,7 @@
 // Bitmaps and icons by resource id, from the resources built into the program.
 #pragma once
 
-#include "WinDefs.h"
+#include "framework/WinDefs.h"
 
 #include <QIcon>
 #include <QPixmap>
