@@ -121,15 +121,22 @@ void CDialog::OnCommand(UINT nID)
 
 LRESULT CDialog::WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
-    if (m_bEnded)
-        return 0;
+    LRESULT lResult = 0;
+    RouteMessage(nMessage, wParam, lParam, &lResult);
+    return lResult;
+}
+
+bool CDialog::RouteMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
     if (nMessage == WM_COMMAND) {
         OnCommand(LOWORD(wParam));
-        return 0;
+        return true;
     }
-    LRESULT lResult = 0;
-    OnCmdMsg(nMessage, 0, wParam, lParam, &lResult);
-    return lResult;
+    // The same guard as for commands: a message still queued for an ended page (a progress
+    // report behind the cancel) reaches no handler.
+    if (m_bEnded)
+        return false;
+    return OnCmdMsg(nMessage, 0, wParam, lParam, pResult);
 }
 
 BOOL CDialog::OnInitDialog()

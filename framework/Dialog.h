@@ -69,6 +69,10 @@ private:
     // The showing's window is about to go: nothing more is queued for it, and the page and
     // its temporary control objects let go of it.
     void EndShowing();
+    // A message for the page's window through the message maps: WM_COMMAND as a command,
+    // anything else to the page's handler for it. false when no handler ran: the page has
+    // none, or it has ended, and the window's default processing takes the message.
+    bool RouteMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     const UINT m_nIDTemplate;
     mutable CFont m_font;

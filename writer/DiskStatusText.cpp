@@ -1,4 +1,5 @@
-#include "WriteThread.h"
+// The BIOS disk status codes of INT 13h and their texts, which the disk service answers with.
+#include "DiskService.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ const SDiskStatusText s_diskStatusTexts[] = {
 
 } // namespace
 
-const char* CWriteThread::DiskStatusText(int nStatus)
+const char* BiosDiskStatusText(int nStatus)
 {
     const auto nCode = static_cast<unsigned char>(nStatus & 0xFF);
     for (const SDiskStatusText& row : s_diskStatusTexts)

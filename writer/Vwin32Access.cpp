@@ -1,8 +1,8 @@
+// The 95 family's way to the drive: the VWIN32 driver, one INT 26h request a track.
 #include "Vwin32Access.h"
 
 #include "DiskGeometry.h"
 #include "DiskService.h"
-#include "WriteThread.h"
 
 static_assert(sizeof(void*) == 4, "the disk service takes 32-bit addresses: a 32-bit build only");
 
@@ -32,11 +32,10 @@ private:
 
 } // namespace
 
-BOOL CWriteThread::AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors,
-                                     const void* pBuffer)
+BOOL Vwin32AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors, const void* pBuffer)
 {
     CVwin32Service service(hDevice);
-    return AbsoluteDiskWrite(service, nDrive, dwStartSector, nSectors, pBuffer);
+    return RequestAbsoluteDiskWrite(service, nDrive, dwStartSector, nSectors, pBuffer);
 }
 
 CVwin32Access::CVwin32Access(int nDrive) : m_nDrive(nDrive)
@@ -56,7 +55,7 @@ bool CVwin32Access::Open()
 
 bool CVwin32Access::WriteTrack(unsigned nFirstSector, const void* pTrack)
 {
-    return CWriteThread::AbsoluteDiskWrite(m_hDevice, m_nDrive, nFirstSector, SECTORS_PER_TRACK, pTrack) != FALSE;
+    return Vwin32AbsoluteDiskWrite(m_hDevice, m_nDrive, nFirstSector, SECTORS_PER_TRACK, pTrack) != FALSE;
 }
 
 void CVwin32Access::Close()

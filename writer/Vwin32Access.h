@@ -6,6 +6,10 @@
 #include "DiskAccess.h"
 #include "framework/core/Types.h"
 
+// One INT 26h request (see RequestAbsoluteDiskWrite) through the VWIN32 driver opened as
+// hDevice.
+BOOL Vwin32AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors, const void* pBuffer);
+
 class CVwin32Access : public CDiskAccess
 {
 public:

@@ -1,4 +1,7 @@
+// The framework's exceptions and their German texts, in the system's multi-byte code page.
 #include "Exception.h"
+
+#include "LocalText.h"
 
 #include <cerrno>
 #include <iterator>
@@ -35,24 +38,14 @@ constexpr int s_nCauses = static_cast<int>(std::size(s_fileErrorTemplates));
 const char s_szUnnamedFile[] = "eine unbenannte Datei";
 const char s_szNoMemory[] = "Nicht gen\u00fcgend Speicher.";
 
-bool IsContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
-}
-
 } // namespace
 
 BOOL CException::CopyMessage(const std::string& strMessage, char* lpszError, UINT nMaxError)
 {
     if (lpszError == nullptr || nMaxError == 0)
         return FALSE;
-    std::size_t nLength = strMessage.size();
-    if (nLength > nMaxError - 1) {
-        nLength = nMaxError - 1;
-        // A cut inside a multi-byte character would leave a broken character at the end.
-        while (nLength > 0 && IsContinuationByte(strMessage[nLength]))
-            --nLength;
-    }
+    // A cut inside a multi-byte character would leave a broken character at the end.
+    const std::size_t nLength = LocalTextCut(strMessage, nMaxError - 1);
     std::memcpy(lpszError, strMessage.data(), nLength);
     lpszError[nLength] = '\0';
     return TRUE;
@@ -60,7 +53,7 @@ BOOL CException::CopyMessage(const std::string& strMessage, char* lpszError, UIN
 
 BOOL CMemoryException::GetErrorMessage(char* lpszError, UINT nMaxError) const
 {
-    return CopyMessage(s_szNoMemory, lpszError, nMaxError);
+    return CopyMessage(LocalTextFromUtf8(s_szNoMemory), lpszError, nMaxError);
 }
 
 CFileException::CFileException(int cause, long lOsError, std::string strFileName)
@@ -71,8 +64,9 @@ CFileException::CFileException(int cause, long lOsError, std::string strFileName
 std::string CFileException::GetErrorMessage() const
 {
     const int nCause = (m_cause >= 0 && m_cause < s_nCauses) ? m_cause : genericException;
-    std::string strMessage = s_fileErrorTemplates[nCause];
-    const std::string strName = m_strFileName.empty() ? s_szUnnamedFile : m_strFileName;
+    // The file's name is in the system's code page already; the texts are made so too.
+    std::string strMessage = LocalTextFromUtf8(s_fileErrorTemplates[nCause]);
+    const std::string strName = m_strFileName.empty() ? LocalTextFromUtf8(s_szUnnamedFile) : m_strFileName;
     const std::size_t nAt = strMessage.find("%1");
     if (nAt != std::string::npos)
         strMessage.replace(nAt, 2, strName);

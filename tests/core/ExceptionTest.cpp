@@ -8,11 +8,28 @@
 
 namespace {
 
+// The message as the user reads it, in UTF-8 like the expectations here: Linux shows the
+// bytes as they are, Windows reads them in its ANSI code page.
+std::string Shown(const std::string& strMessage)
+{
+#ifdef _WIN32
+    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, strMessage.c_str(), -1, nullptr, 0);
+    std::wstring strWide(static_cast<std::size_t>(nWide), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, strMessage.c_str(), -1, strWide.data(), nWide);
+    const int nUtf8 = ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string strUtf8(static_cast<std::size_t>(nUtf8), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, strUtf8.data(), nUtf8, nullptr, nullptr);
+    return strUtf8.c_str();
+#else
+    return strMessage;
+#endif
+}
+
 std::string MessageOf(const CException& e, UINT nMax = 256)
 {
     std::string strBuffer(nMax, '#');
     EXPECT_TRUE(e.GetErrorMessage(strBuffer.data(), nMax));
-    return strBuffer.c_str();
+    return Shown(strBuffer.c_str());
 }
 
 } // namespace
@@ -47,6 +64,7 @@ TEST(FileException, NamedFileStandsInForTheName)
               "A:\\KORVANT.000 wurde nicht gefunden.");
 }
 
+#ifndef _WIN32
 TEST(FileException, TextIsCutTo255BytesAndNeverInsideACharacter)
 {
     // 236 letters put the "\u00fc" of "ung\u00fcltige" across byte 255.
@@ -64,6 +82,34 @@ TEST(FileException, TextIsCutTo255BytesAndNeverInsideACharacter)
     EXPECT_FALSE(CFileException(CFileException::badSeek).GetErrorMessage(&cUntouched, 0));
     EXPECT_EQ(cUntouched, '#');
 }
+#else
+TEST(FileException, TextIsCutTo255BytesOfTheAnsiCodePage)
+{
+    // Windows-1252 has one byte a character: the cut takes 255 of them, the umlauts whole.
+    ASSERT_EQ(::GetACP(), 1252u) << "the Wine runs show the German texts in Windows-1252";
+    const CFileException e(CFileException::badPath, ENAMETOOLONG, std::string(236, 'x'));
+    std::string strCut(256, '#');
+    ASSERT_TRUE(e.GetErrorMessage(strCut.data(), 256));
+    strCut.resize(std::strlen(strCut.c_str()));
+    EXPECT_EQ(strCut.size(), 255u);
+    EXPECT_EQ(Shown(strCut), std::string(236, 'x') + " enth\u00e4lt eine ung\u00fcl");
+}
+
+TEST(ExceptionText, GermanTextsAreInTheSystemsAnsiCodePage)
+{
+    // What a Windows program does with a text of ours: reads it in the ANSI code page.
+    char szText[64];
+    ASSERT_TRUE(CMemoryException().GetErrorMessage(szText, sizeof szText));
+    wchar_t szWide[128];
+    ASSERT_GT(::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, szText, -1, szWide, 128), 0);
+    EXPECT_EQ(std::wstring(szWide), L"Nicht gen\u00fcgend Speicher.");
+    EXPECT_EQ(std::strlen(szText), 24u) << "one byte for the \u00fc, as Windows-1252 has it";
+
+    const std::string strFile = CFileException(CFileException::hardIO, ERROR_CRC, "A:\\").GetErrorMessage();
+    ASSERT_GT(::MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, strFile.c_str(), -1, szWide, 128), 0);
+    EXPECT_EQ(std::wstring(szWide), L"Ein Hardware-E/A-Fehler wurde w\u00e4hrend des Zugriffs auf A:\\ gemeldet.");
+}
+#endif
 
 TEST(MemoryException, SaysThereIsNotEnoughMemory)
 {

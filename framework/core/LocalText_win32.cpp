@@ -1,0 +1,37 @@
+// The framework's texts on Windows: from UTF-8 through UTF-16 into the system's ANSI code
+// page, as the system's own A functions would have them.
+#include "LocalText.h"
+
+#include "Types.h"
+
+std::string LocalTextFromUtf8(const char* pszUtf8)
+{
+    const int nWide = ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, nullptr, 0);
+    if (nWide <= 1)
+        return {};
+    std::wstring strWide(static_cast<std::size_t>(nWide), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, strWide.data(), nWide);
+    const int nLocal = ::WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (nLocal <= 1)
+        return {};
+    std::string strLocal(static_cast<std::size_t>(nLocal), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, strLocal.data(), nLocal, nullptr, nullptr);
+    strLocal.resize(static_cast<std::size_t>(nLocal - 1));
+    return strLocal;
+}
+
+std::size_t LocalTextCut(const std::string& strText, std::size_t nMax)
+{
+    if (nMax >= strText.size())
+        return strText.size();
+    // Only a double-byte code page has characters of two bytes: walk from the start, since
+    // a trail byte may look like a lead byte.
+    std::size_t nAt = 0;
+    while (nAt < nMax) {
+        const std::size_t nSize = ::IsDBCSLeadByte(static_cast<BYTE>(strText[nAt])) ? 2 : 1;
+        if (nAt + nSize > nMax)
+            break;
+        nAt += nSize;
+    }
+    return nAt;
+}
