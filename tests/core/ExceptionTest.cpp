@@ -1,5 +1,6 @@
 // The file layer's German exception texts, and how they are cut to fit.
 #include "framework/core/Exception.h"
+#include "tests/support/ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,23 +8,6 @@
 #include <cstring>
 
 namespace {
-
-// The message as the user reads it, in UTF-8 like the expectations here: Linux shows the
-// bytes as they are, Windows reads them in its ANSI code page.
-std::string Shown(const std::string& strMessage)
-{
-#ifdef _WIN32
-    const int nWide = ::MultiByteToWideChar(CP_ACP, 0, strMessage.c_str(), -1, nullptr, 0);
-    std::wstring strWide(static_cast<std::size_t>(nWide), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, strMessage.c_str(), -1, strWide.data(), nWide);
-    const int nUtf8 = ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string strUtf8(static_cast<std::size_t>(nUtf8), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, strWide.c_str(), -1, strUtf8.data(), nUtf8, nullptr, nullptr);
-    return strUtf8.c_str();
-#else
-    return strMessage;
-#endif
-}
 
 std::string MessageOf(const CException& e, UINT nMax = 256)
 {

@@ -1,5 +1,6 @@
 // The image file: exclusive while open, short reads only at its end.
 #include "framework/core/File.h"
+#include "tests/support/ShownText.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ TEST(File, ReadingAFileThatIsNotOpenThrowsTheInvalidFileCause)
         FAIL() << "no exception";
     } catch (CFileException* e) {
         EXPECT_EQ(e->m_cause, CFileException::invalidFile);
-        EXPECT_EQ(e->GetErrorMessage(), "Eine ung\u00fcltige Dateikennung war mit eine unbenannte Datei verbunden.");
+        EXPECT_EQ(Shown(e->GetErrorMessage()), "Eine ung\u00fcltige Dateikennung war mit eine unbenannte Datei verbunden.");
         e->Delete();
     }
 }
