@@ -1,3 +1,4 @@
+// The message-map lookup, the same on every back end: the derived class first, then its bases.
 #include "CmdTarget.h"
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()

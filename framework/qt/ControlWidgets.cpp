@@ -1,3 +1,4 @@
+// The toolkit widgets that stand for the templates' static controls, push buttons and bars.
 #include "ControlWidgets.h"
 
 #include "QtHandles.h"

@@ -1,3 +1,4 @@
+// A showing's window on the toolkit: the template laid out in widgets, and its keys.
 #include "DialogWindow.h"
 
 #include "ControlWidgets.h"
