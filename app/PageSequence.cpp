@@ -1,3 +1,4 @@
+// The page sequence: which page follows which result, and the loop over the pages.
 #include "PageSequence.h"
 
 #include "framework/Dialog.h"

@@ -1,3 +1,4 @@
+// The simulated drive: a loop device let through at a real drive's pace, and its round.
 #include "SimulatedDrive.h"
 
 #include "tests/writer/LoopDevice.h"

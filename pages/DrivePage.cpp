@@ -1,3 +1,4 @@
+// The drive page: its texts, the radio choice, and the choice kept in the wizard state.
 #include "DrivePage.h"
 
 #include "PageFrame.h"

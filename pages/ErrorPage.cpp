@@ -1,3 +1,4 @@
+// The error page: its texts, and the outcome of the write copied in when it opens.
 #include "ErrorPage.h"
 
 #include "PageFrame.h"

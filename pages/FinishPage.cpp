@@ -1,3 +1,4 @@
+// The finish page: its texts and "Finish".
 #include "FinishPage.h"
 
 #include "PageFrame.h"

@@ -1,3 +1,4 @@
+// The opening step every page shares: caption and button labels.
 #include "PageFrame.h"
 
 #include "framework/Dialog.h"

@@ -1,3 +1,4 @@
+// The plain text control: the dialog's font, word-wrapped, on a transparent background.
 #include "TextStatic.h"
 
 #include "framework/Gdi.h"

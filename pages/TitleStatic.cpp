@@ -1,3 +1,4 @@
+// The title control: a bold copy of the dialog's font, word-wrapped, on a transparent background.
 #include "TitleStatic.h"
 
 #include "framework/Gdi.h"

@@ -1,3 +1,4 @@
+// The welcome page: its texts and Next.
 #include "WelcomePage.h"
 
 #include "PageFrame.h"

@@ -1,3 +1,4 @@
+// The writing page: starts the writer, moves the bar, and waits for the writer on both ways out.
 #include "WritePage.h"
 
 #include "PageFrame.h"

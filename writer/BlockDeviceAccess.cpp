@@ -1,3 +1,4 @@
+// The Linux family: the drive opened directly or through udisks2, checked, and written a track per request.
 #include "BlockDeviceAccess.h"
 
 #include "DiskGeometry.h"

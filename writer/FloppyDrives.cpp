@@ -1,3 +1,4 @@
+// Drives A: and B: on Linux: the controller's drives, then udev's floppy drives by port.
 #include "FloppyDrives.h"
 
 #include <algorithm>

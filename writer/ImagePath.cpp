@@ -1,3 +1,4 @@
+// The image's path beside the program, and the device text.
 #include "ImagePath.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The NT family: the raw floppy volume, written with WriteFile.
 #include "NtVolumeAccess.h"
 
 #include "DiskGeometry.h"

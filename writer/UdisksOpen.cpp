@@ -1,3 +1,4 @@
+// Opening a drive through udisks2 over sd-bus, which may ask the user for the password.
 #include "UdisksOpen.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The choice of Windows family, once per write.
 #include "WindowsDiskAccess.h"
 
 #include "NtVolumeAccess.h"

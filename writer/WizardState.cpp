@@ -1,3 +1,4 @@
+// The wizard state's variables, and the one way a failure is recorded.
 #include "WizardState.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// The product's site: the program's own path and the platform's drives.
 #include "WriteSite.h"
 
 #include "framework/core/ModulePath.h"

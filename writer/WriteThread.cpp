@@ -1,3 +1,4 @@
+// The write itself: image to diskette track by track, the page told by posted messages.
 #include "WriteThread.h"
 
 #include "DiskGeometry.h"

@@ -1,3 +1,4 @@
+// The framework's file on Linux: an exclusive read-only descriptor.
 #include "File.h"
 
 #include <cerrno>

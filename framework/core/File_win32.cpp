@@ -1,3 +1,4 @@
+// The framework's file on Windows: a handle opened for reading and shared with nobody.
 #include "File.h"
 
 CFile::~CFile()

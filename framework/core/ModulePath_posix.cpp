@@ -1,3 +1,4 @@
+// The program's own path on Linux, from /proc/self/exe.
 #include "ModulePath.h"
 
 #include <unistd.h>

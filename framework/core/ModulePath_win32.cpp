@@ -1,3 +1,4 @@
+// The program's own path on Windows, from the module's file name.
 #include "ModulePath.h"
 
 #include "Types.h"

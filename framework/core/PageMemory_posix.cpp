@@ -1,3 +1,4 @@
+// Page-aligned regions on Linux, straight from mmap.
 #include "PageMemory.h"
 
 #include <sys/mman.h>

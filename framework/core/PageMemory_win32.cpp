@@ -1,3 +1,4 @@
+// Page-aligned regions on Windows, straight from VirtualAlloc.
 #include "PageMemory.h"
 
 #include "Types.h"

@@ -1,3 +1,4 @@
+// The worker thread on Linux: a POSIX thread and a handle that is signalled at its end.
 #include "WinThread.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The worker thread on Windows: the C runtime's thread and its handle.
 #include "WinThread.h"
 
 #include <process.h>

@@ -1,3 +1,4 @@
+// Boots a diskette image in QEMU and reads what it shows on the screen and the serial port.
 #include "BootInQemu.h"
 
 #include "tests/support/TempDir.h"

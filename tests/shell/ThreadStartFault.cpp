@@ -1,3 +1,4 @@
+// Our thread starts, failing for real while armed (the linker routes pthread_create here).
 #include "ThreadStartFault.h"
 
 #include <atomic>

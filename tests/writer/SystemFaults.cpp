@@ -1,3 +1,4 @@
+// read() and mmap() failing for real when armed (the linker routes them here).
 #include "SystemFaults.h"
 
 #include <atomic>
