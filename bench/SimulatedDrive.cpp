@@ -1,6 +1,7 @@
 // The simulated drive: a loop device let through at a real drive's pace, and its round.
 #include "SimulatedDrive.h"
 
+#include "tests/support/TempDir.h"
 #include "tests/writer/LoopDevice.h"
 #include "writer/DiskGeometry.h"
 
@@ -87,7 +88,7 @@ bool RunSimulatedDriveRound(const std::string& strFolder, const std::vector<char
         return true;
     }
     const std::string strBacking = strFolder + "/drive.img";
-    std::ofstream(strBacking, std::ios::binary).write(std::string(DISK_SIZE, '\0').data(), DISK_SIZE);
+    WriteWholeFile(strBacking, std::vector<char>(DISK_SIZE));
     auto pLoop = std::make_unique<CLoopDevice>(strBacking);
     struct stat st{};
     if (!pLoop->IsReady() || ::stat(pLoop->Path().c_str(), &st) != 0) {
@@ -120,9 +121,7 @@ bool RunSimulatedDriveRound(const std::string& strFolder, const std::vector<char
         std::printf("simulated drive: writer/floor time ratio: %.2f\n", dSeconds / dFloor);
     }
     pLoop.reset();  // detached, so the backing file holds what reached the medium
-    std::ifstream medium(strBacking, std::ios::binary);
-    const std::vector<char> written{std::istreambuf_iterator<char>(medium), std::istreambuf_iterator<char>()};
-    if (written != image) {
+    if (ReadWholeFile(strBacking) != image) {
         std::fprintf(stderr, "simulated drive: the medium does not hold the image\n");
         return false;
     }

@@ -4,6 +4,7 @@
 // memory and the ratio of the medians; then, as root, the round on a simulated drive.
 #include "SimulatedDrive.h"
 #include "tests/support/DriveASite.h"
+#include "tests/support/TempDir.h"
 #include "writer/DiskGeometry.h"
 #include "writer/WizardState.h"
 #include "writer/WriteThread.h"
@@ -190,12 +191,6 @@ double Median(std::vector<double> values)
     return n % 2 != 0 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-std::vector<char> ReadFile(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -214,8 +209,8 @@ int main(int argc, char** argv)
     std::vector<char> image(DISK_SIZE);
     for (std::size_t i = 0; i < image.size(); ++i)
         image[i] = static_cast<char>((i * 131 + i / TRACK_SIZE) & 0xFF);
-    std::ofstream(strImage, std::ios::binary).write(image.data(), static_cast<std::streamsize>(image.size()));
-    std::ofstream(strTarget, std::ios::binary).write(std::string(DISK_SIZE, '\0').data(), DISK_SIZE);
+    WriteWholeFile(strImage, image);
+    WriteWholeFile(strTarget, std::vector<char>(DISK_SIZE));
 
     std::printf("target: %s (%s)\n", strTarget.c_str(), "ordinary file, synchronous direct writes of 9216 bytes");
     std::printf("rounds: %d each, interleaved\n", nRounds);
@@ -231,7 +226,7 @@ int main(int argc, char** argv)
         if (nRound % 2 != 0)
             ddTimes.push_back(RunDd(strImage, strTarget));
 
-        if (g_nStatus != 0 || last.nProgress != static_cast<int>(DISK_TRACKS) || ReadFile(strTarget) != image) {
+        if (g_nStatus != 0 || last.nProgress != static_cast<int>(DISK_TRACKS) || ReadWholeFile(strTarget) != image) {
             std::fprintf(stderr, "the writer did not write the image: status %d, %s\n", g_nStatus, g_strError.c_str());
             return 1;
         }

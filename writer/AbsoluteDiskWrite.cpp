@@ -19,8 +19,3 @@ BOOL CWriteThread::AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSe
     return Vwin32AbsoluteDiskWrite(hDevice, nDrive, dwStartSector, nSectors, pBuffer);
 }
 #endif
-
-const char* CWriteThread::DiskStatusText(int nStatus)
-{
-    return BiosDiskStatusText(nStatus);
-}

@@ -37,6 +37,15 @@ long long SizeOf(int fd)
     return ::ioctl(fd, BLKGETSIZE64, &nBytes) == 0 ? static_cast<long long>(nBytes) : -1;
 }
 
+// Storage that takes direct writes only in blocks larger than a sector refuses a track as it
+// is, and takes it through the page cache instead; a drive never does. True if the descriptor
+// wrote directly until now and no longer does.
+bool StopWritingDirectly(int fd)
+{
+    const int nFlags = ::fcntl(fd, F_GETFL);
+    return nFlags != -1 && (nFlags & O_DIRECT) != 0 && ::fcntl(fd, F_SETFL, nFlags & ~O_DIRECT) == 0;
+}
+
 std::string SystemErrorText(int nError)
 {
     char szText[256];
@@ -95,12 +104,7 @@ bool CBlockDeviceAccess::WriteTrack(unsigned nFirstSector, const void* pTrack)
     ssize_t nWritten;
     do {
         nWritten = ::pwrite(m_fd, pTrack, TRACK_SIZE, nOffset);
-        // Storage that takes direct writes only in larger blocks than a sector refuses the
-        // track as it is; it takes it through the page cache. A drive never comes here.
-        if (nWritten == -1 && errno == EINVAL && (::fcntl(m_fd, F_GETFL) & O_DIRECT) != 0 &&
-            ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_DIRECT) == 0)
-            errno = EINTR;
-    } while (nWritten == -1 && errno == EINTR);
+    } while (nWritten == -1 && (errno == EINTR || (errno == EINVAL && StopWritingDirectly(m_fd))));
 
     if (nWritten == static_cast<ssize_t>(TRACK_SIZE))
         return true;

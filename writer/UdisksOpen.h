@@ -5,7 +5,8 @@
 
 #include <string>
 
-// Opens the block device strPath (or the one it links to) for writing, with the open(2) flags nFlags besides the
-// access mode, and returns its descriptor (close-on-exec); -1 when udisks2 is not there,
-// does not know the device, or the user or the policy refuses. May wait for the user.
+// Opens the block device strPath (or the one it links to) for writing, with the open(2)
+// flags nFlags besides the access mode, and returns its descriptor (close-on-exec); -1 when
+// udisks2 is not there, does not know the device, or the user or the policy refuses. May
+// wait for the user.
 int OpenThroughUdisks(const std::string& strPath, int nFlags);

@@ -39,9 +39,6 @@ public:
     // The whole write; returns FALSE so that the thread ends when it is done.
     BOOL InitInstance() override;
 
-    // The BIOS disk status text of the low 8 bits of nStatus.
-    static const char* DiskStatusText(int nStatus);
-
     // Writes nSectors (low 16 bits) sectors from pBuffer to drive nDrive (low 8 bits; 0 = A:)
     // from sector dwStartSector on, by one INT 26h request to the 95 family's disk service.
     // Nonzero when the sectors were written; otherwise g_nStatus and g_strError say why.

@@ -1,6 +1,8 @@
 // Preloaded into an installed program by the install tests: goes through the wizard from the
 // keyboard as a user does, with every drive kept absent, and prints each page it sees and
 // the texts of the last one, so that a test sees which image the program found.
+#include "tests/support/PageWindow.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -23,34 +25,17 @@ void Say(const char* pszWhat, const QString& strText)
     std::fflush(stdout);
 }
 
-// A page is known by the title in its banner.
-QString PageTitle(const QDialog& window)
-{
-    for (const char* pszTitle : {"Welcome", "Drive selection", "Writing process", "End", "Error"})
-        for (const QLabel* pLabel : window.findChildren<QLabel*>())
-            if (pLabel->text() == QLatin1String(pszTitle))
-                return QString::fromLatin1(pszTitle);
-    return QStringLiteral("?");
-}
-
 // Once a page is up and active: Enter takes the default button (Next with drive A: chosen,
 // then the last page's button, which ends the wizard). The writing page ends by itself.
 void ActOn(const QPointer<QDialog>& pWindow)
 {
-    // The window may go while we wait: look at it afresh each time.
-    const auto gone = [&pWindow] {
-        const QDialog* p = pWindow.data();
-        return p == nullptr || !p->isVisible();
-    };
-    // The writing page may close by itself before it is ever active.
-    const bool bActive = QTest::qWaitFor([&] { return gone() || pWindow->isActiveWindow(); });
-    if (gone())
-        return;
-    if (!bActive) {
+    bool bTimedOut = false;
+    QDialog* pActive = WaitUntilActive(pWindow, &bTimedOut);
+    if (bTimedOut)
         Say("page", QStringLiteral("never became active"));
+    if (pActive == nullptr)
         return;
-    }
-    QDialog& window = *pWindow.data();
+    QDialog& window = *pActive;
     const QString strTitle = PageTitle(window);
     Say("page", strTitle);
     if (strTitle == QLatin1String("Writing process"))

@@ -5,9 +5,9 @@
 #include "ModalScript.h"
 #include "TestSite.h"
 #include "framework/qt/DialogWindow.h"
+#include "tests/support/PageWindow.h"
 
 #include <QDialog>
-#include <QLabel>
 #include <QPointer>
 
 #include <deque>
@@ -33,7 +33,7 @@ protected:
     {
         auto* pDialog = qobject_cast<QDialog*>(pObject);
         if (pEvent->type() == QEvent::Show && pDialog != nullptr && pDialog->isWindow()) {
-            m_pagesSeen << PageName(*pDialog);
+            m_pagesSeen << PageTitle(*pDialog);
             Step step = [](QWidget& window) { Type(window, Qt::Key_Escape); };
             if (!m_steps.empty()) {
                 step = std::move(m_steps.front());
@@ -43,17 +43,11 @@ protected:
             QMetaObject::invokeMethod(
                 this,
                 [pWindow, step = std::move(step)] {
-                    // The window may go while we wait: look at it afresh each time.
-                    auto gone = [&] {
-                        const QDialog* p = pWindow.data();
-                        return p == nullptr || !p->isVisible();
-                    };
-                    EXPECT_TRUE(QTest::qWaitFor([&] {
-                        const QDialog* p = pWindow.data();
-                        return p == nullptr || !p->isVisible() || p->isActiveWindow();
-                    }));
-                    if (QDialog* p = pWindow.data(); p != nullptr && !gone())
-                        step(*p);
+                    bool bTimedOut = false;
+                    QDialog* pActive = WaitUntilActive(pWindow, &bTimedOut);
+                    EXPECT_FALSE(bTimedOut);
+                    if (pActive != nullptr)
+                        step(*pActive);
                 },
                 Qt::QueuedConnection);
         }
@@ -61,16 +55,6 @@ protected:
     }
 
 private:
-    static QString PageName(QWidget& window)
-    {
-        for (const QString& strTitle : {QStringLiteral("Welcome"), QStringLiteral("Drive selection"),
-                                        QStringLiteral("Writing process"), QStringLiteral("End"), QStringLiteral("Error")})
-            for (QLabel* pLabel : window.findChildren<QLabel*>())
-                if (pLabel->text() == strTitle)
-                    return strTitle;
-        return QStringLiteral("?");
-    }
-
     std::deque<Step> m_steps;
 };
 

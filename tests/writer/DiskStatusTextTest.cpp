@@ -1,5 +1,5 @@
 // The BIOS disk status texts that the 95 family reports a failed track with.
-#include "writer/WriteThread.h"
+#include "writer/DiskService.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@ namespace {
 
 std::string TextOf(int nStatus)
 {
-    return CWriteThread::DiskStatusText(nStatus);
+    return BiosDiskStatusText(nStatus);
 }
 
 } // namespace
