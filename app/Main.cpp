@@ -1,4 +1,4 @@
-// The program's entry: the command line's answers first, then the wizard.
+// The program's entry on Linux: the command line's answers first, then the wizard.
 #include "CommandLine.h"
 #include "framework/WinApp.h"
 

@@ -1,12 +1,14 @@
 # What both Windows cross builds share: MinGW-w64 for the CMAKE_SYSTEM_PROCESSOR that the
 # including toolchain file names, and Wine of the same width to run the tests through.
-# The -posix compilers carry the C++ threads that the tests use; everything is linked
-# statically, so an .exe needs no DLL beside it.
+# The -win32 compilers: their C++ runtime has no thread library of its own (the -posix
+# ones link winpthreads, which imports functions that only Vista and later export), and the
+# framework's threads and locks are the system's own anyway. Everything is linked statically,
+# so an .exe needs no DLL beside it.
 set(CMAKE_SYSTEM_NAME Windows)
 set(KORVANT_MINGW_TARGET ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
 
-set(CMAKE_C_COMPILER ${KORVANT_MINGW_TARGET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KORVANT_MINGW_TARGET}-g++-posix)
+set(CMAKE_C_COMPILER ${KORVANT_MINGW_TARGET}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${KORVANT_MINGW_TARGET}-g++-win32)
 set(CMAKE_RC_COMPILER ${KORVANT_MINGW_TARGET}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${KORVANT_MINGW_TARGET})

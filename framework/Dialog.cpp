@@ -25,7 +25,7 @@ void CDialog::BeginShowing(HWND hWnd)
     Attach(hWnd);
     m_nModalResult = -1;
     m_bEnded = false;
-    std::lock_guard lock(m_postMutex);
+    CSingleLock lock(m_postLock);
     m_hPostWnd = hWnd;
 }
 
@@ -33,7 +33,7 @@ void CDialog::EndShowing()
 {
     // From here on nothing new is queued for the window; destroying it drops what was.
     {
-        std::lock_guard lock(m_postMutex);
+        CSingleLock lock(m_postLock);
         m_hPostWnd = nullptr;
     }
     for (const std::unique_ptr<CWnd>& pTemporary : m_temporaries)
@@ -101,7 +101,7 @@ CFont* CDialog::GetFont() const
 
 void CDialog::Post(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
-    std::lock_guard lock(m_postMutex);
+    CSingleLock lock(m_postLock);
     if (m_hPostWnd != nullptr)
         AfxPostDialogMessage(m_hPostWnd, nMessage, wParam, lParam);
 }

@@ -7,10 +7,10 @@
 #include "DataExchange.h"
 #include "Gdi.h"
 #include "Wnd.h"
+#include "framework/core/CriticalSection.h"
 #include "framework/core/PostTarget.h"
 
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -80,6 +80,6 @@ private:
     bool m_bEnded = false;
     mutable std::vector<std::unique_ptr<CWnd>> m_temporaries;
 
-    std::mutex m_postMutex;
-    HWND m_hPostWnd = nullptr;  // guarded by m_postMutex
+    CCriticalSection m_postLock;
+    HWND m_hPostWnd = nullptr;  // guarded by m_postLock
 };

@@ -52,12 +52,12 @@ void CWriteThread::SetPage(CPostTarget* pPage)
 void CWriteThread::Stop()
 {
     m_bStop.store(1);
-    m_bStop.notify_all();
+    m_stopRequested.SetEvent();
 }
 
 void CWriteThread::WaitForStopRequest() const
 {
-    m_bStop.wait(0);
+    m_stopRequested.Lock();
 }
 
 void CWriteThread::RecordWriteTarget(int nDrive) const

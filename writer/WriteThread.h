@@ -5,6 +5,7 @@
 
 #include "DiskAccess.h"
 #include "WriteSite.h"
+#include "framework/core/Event.h"
 #include "framework/core/PostTarget.h"
 #include "framework/core/WinThread.h"
 
@@ -29,7 +30,8 @@ public:
 
     // Asks the writer to stop after the track it is writing; returns at once.
     void Stop();
-    // Blocks until Stop has been called: for whoever may act only once the writer has been told.
+    // Blocks until Stop has been called: for whoever may act only once the writer has been
+    // told. Only tests need it, to hold a write at a track until the page has pressed Cancel.
     void WaitForStopRequest() const;
 
     // Records, as the outcome of the write, that its thread could not be started: the image
@@ -57,6 +59,7 @@ private:
 
     // Only ever goes from 0 to 1; the page sets it while the writer reads it.
     std::atomic<int> m_bStop{0};
+    CEvent m_stopRequested;
     CPostTarget* m_pPage = nullptr;
     const CWriteSite& m_site;
 };

@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 class CDialogBackEnd
 {
 public:
@@ -23,12 +25,24 @@ private:
 
 namespace {
 
-// The progress bar's window class comes with the common controls, registered once.
+// The progress bar's window class comes with the common controls, registered once. The
+// common controls of Windows 95 and NT 4.0 (comctl32.dll 4.00) have only InitCommonControls,
+// which registers every class; InitCommonControlsEx came with 4.70, so it is looked up where
+// it is there rather than imported, which would keep the program from loading at all.
 void RegisterCommonControls()
 {
     static const bool s_bDone = [] {
+        using PInitCommonControlsEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const FARPROC pfnFound = ::GetProcAddress(::GetModuleHandleA("comctl32.dll"), "InitCommonControlsEx");
+        if (pfnFound == nullptr) {
+            ::InitCommonControls();
+            return true;
+        }
+        PInitCommonControlsEx pfnInitEx = nullptr;
+        static_assert(sizeof(pfnInitEx) == sizeof(pfnFound));
+        std::memcpy(&pfnInitEx, &pfnFound, sizeof(pfnInitEx));
         INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
-        return ::InitCommonControlsEx(&icc) != FALSE;
+        return pfnInitEx(&icc) != FALSE;
     }();
     (void)s_bDone;
 }

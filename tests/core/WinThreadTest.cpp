@@ -1,10 +1,8 @@
 // The worker thread's life: its handle is signalled exactly when the thread has ended.
 #include "framework/core/WinThread.h"
+#include "tests/support/Monitor.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
-#include <future>
 
 #ifndef _WIN32
 #include <pthread.h>
@@ -17,14 +15,17 @@ class CGatedThread : public CWinThread
 public:
     CGatedThread() { m_bAutoDelete = FALSE; }
 
-    std::promise<void> release;
-    std::shared_future<void> gate = release.get_future().share();
+    void Release()
+    {
+        m_gate.Change([this] { m_bReleased = true; });
+    }
+
     int nRuns = 0;
     int nExits = 0;
 
     BOOL InitInstance() override
     {
-        gate.wait();
+        m_gate.WaitUntil([this] { return m_bReleased; });
         ++nRuns;
         return FALSE;
     }
@@ -33,17 +34,29 @@ public:
         ++nExits;
         return 0;
     }
+
+private:
+    CMonitor m_gate;
+    bool m_bReleased = false;
 };
 
-// Tells, from its own thread, how large a stack it got, and when its object is gone.
+// What a thread tells of itself from its own thread: how large a stack it got, and when its
+// object is gone.
+struct SThreadReport
+{
+    CMonitor monitor;
+    std::size_t nStack = 0;
+    bool bDestroyed = false;
+};
+
 class CReportingThread : public CWinThread
 {
 public:
-    explicit CReportingThread(std::promise<std::size_t>& stackSize, std::promise<void>& destroyed)
-        : m_stackSize(stackSize), m_destroyed(destroyed)
+    explicit CReportingThread(SThreadReport& report) : m_report(report) {}
+    ~CReportingThread() override
     {
+        m_report.monitor.Change([this] { m_report.bDestroyed = true; });
     }
-    ~CReportingThread() override { m_destroyed.set_value(); }
 
     BOOL InitInstance() override
     {
@@ -55,38 +68,36 @@ public:
             ::pthread_attr_destroy(&attr);
         }
 #endif
-        m_stackSize.set_value(nStack);
+        m_report.monitor.Change([&] { m_report.nStack = nStack; });
         return FALSE;
     }
 
 private:
-    std::promise<std::size_t>& m_stackSize;
-    std::promise<void>& m_destroyed;
+    SThreadReport& m_report;
 };
 
 } // namespace
 
 TEST(WinThread, AutoDeletingThreadFreesItsObjectAndTakesTheStackSizeAskedFor)
 {
-    std::promise<std::size_t> stackSize;
-    std::promise<void> destroyed;
+    SThreadReport report;
     // Four times the usual default, so that a size that was dropped shows.
     const UINT nAsked = 32u << 20;
-    auto* pThread = new CReportingThread(stackSize, destroyed);
+    auto* pThread = new CReportingThread(report);
     ASSERT_TRUE(pThread->m_bAutoDelete);
     ASSERT_TRUE(pThread->CreateThread(0, nAsked, nullptr));
-#ifndef _WIN32
-    EXPECT_GE(stackSize.get_future().get(), nAsked);
-#endif
     // The object goes by itself; a leak or a double delete shows under the sanitizers.
-    EXPECT_EQ(destroyed.get_future().wait_for(std::chrono::minutes(1)), std::future_status::ready);
+    report.monitor.WaitUntil([&] { return report.bDestroyed; });
+#ifndef _WIN32
+    EXPECT_GE(report.nStack, nAsked);
+#endif
 }
 
 #ifndef _WIN32
 TEST(WinThread, FlagsAndAttributesThisPlatformCannotTakeAreRefusedNotDropped)
 {
     CGatedThread thread;
-    thread.release.set_value();
+    thread.Release();
     const DWORD dwCreateSuspended = 0x4;
     int nSecurityAttributes = 0;
     EXPECT_FALSE(thread.CreateThread(dwCreateSuspended, 0, nullptr));
@@ -103,7 +114,7 @@ TEST(WinThread, HandleIsSignalledOnlyOnceTheThreadHasEnded)
     EXPECT_EQ(WaitForSingleObject(thread.m_hThread, 0), WAIT_TIMEOUT);
     EXPECT_FALSE(thread.CreateThread(0, 0, nullptr)) << "a second thread while the first runs";
 
-    thread.release.set_value();
+    thread.Release();
     ASSERT_EQ(WaitForSingleObject(thread.m_hThread, INFINITE), WAIT_OBJECT_0);
     EXPECT_EQ(thread.nRuns, 1);
     EXPECT_EQ(thread.nExits, 1);

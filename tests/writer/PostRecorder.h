@@ -4,10 +4,9 @@
 
 #include "framework/core/PostTarget.h"
 #include "res/Resource.h"
+#include "tests/support/Monitor.h"
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <vector>
 
 struct SPostedMessage
@@ -27,13 +26,11 @@ public:
     void Post(UINT nMessage, WPARAM wParam, LPARAM lParam) override
     {
         std::size_t nProgress = 0;
-        {
-            std::lock_guard lock(m_mutex);
+        m_monitor.Change([&] {
             m_messages.push_back({nMessage, wParam, lParam});
             if (nMessage == WM_APP)
                 nProgress = ++m_nProgress;
-        }
-        m_changed.notify_all();
+        });
         if (nProgress != 0 && onProgress)
             onProgress(nProgress);
     }
@@ -41,16 +38,14 @@ public:
     // Blocks until the writer has posted its completion message; returns all messages.
     std::vector<SPostedMessage> WaitForCompletion()
     {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return HasCompletion(); });
-        return m_messages;
+        m_monitor.WaitUntil([this] { return HasCompletion(); });
+        return m_monitor.Read([this] { return m_messages; });
     }
 
     // Blocks until at least nCount progress messages have come.
     void WaitForProgress(std::size_t nCount)
     {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_nProgress >= nCount || HasCompletion(); });
+        m_monitor.WaitUntil([&] { return m_nProgress >= nCount || HasCompletion(); });
     }
 
 private:
@@ -62,8 +57,7 @@ private:
         return false;
     }
 
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
+    CMonitor m_monitor;
     std::vector<SPostedMessage> m_messages;
     std::size_t m_nProgress = 0;
 };

@@ -1,0 +1,30 @@
+// The event on Windows: the system's manual-reset event.
+#include "Event.h"
+
+#include "Types.h"
+
+struct CEvent::SEvent
+{
+    HANDLE hEvent;
+};
+
+CEvent::CEvent()
+    : m_pEvent(std::make_unique<SEvent>(SEvent{::CreateEventA(nullptr, TRUE, FALSE, nullptr)}))
+{
+}
+
+CEvent::~CEvent()
+{
+    if (m_pEvent->hEvent != nullptr)
+        ::CloseHandle(m_pEvent->hEvent);
+}
+
+void CEvent::SetEvent()
+{
+    ::SetEvent(m_pEvent->hEvent);
+}
+
+void CEvent::Lock() const
+{
+    ::WaitForSingleObject(m_pEvent->hEvent, INFINITE);
+}
