@@ -52,8 +52,9 @@ void AfxBringWindowToTop(HWND hWnd);
 
 // Fonts and paint contexts.
 void AfxDeleteFont(HFONT hFont);
-// false when the font cannot be selected into the context.
-bool AfxSelectFont(HDC hDC, HFONT hFont);
+// Selects the font into the context; returns the font it had before, nullptr when the font
+// cannot be selected.
+HFONT AfxSelectFont(HDC hDC, HFONT hFont);
 
 // The control that has the focus when a page opens: the first enabled tab stop, and inside
 // a radio group its checked button, where tabbing into the group lands too. Shared logic;

@@ -39,9 +39,18 @@ HFONT CFont::Detach()
 
 CFont* CDC::SelectObject(CFont* pFont)
 {
-    CFont* pOld = m_pFont;
-    if (pFont != nullptr && pFont->m_hObject != nullptr && AfxSelectFont(m_hDC, pFont->m_hObject)) {
-        m_pFont = pFont;
+    if (pFont == nullptr || pFont->m_hObject == nullptr)
+        return nullptr;
+    const HFONT hBefore = AfxSelectFont(m_hDC, pFont->m_hObject);
+    if (hBefore == nullptr)
+        return nullptr;
+    CFont* pBefore = m_pFont;
+    if (pBefore == nullptr) {
+        // A font deleted while still selected is never freed on the 95 family: the caller
+        // must be able to select the context's own font again before the paint ends.
+        m_fontBefore.Attach(hBefore);
+        pBefore = &m_fontBefore;
     }
-    return pOld;
+    m_pFont = pFont;
+    return pBefore;
 }

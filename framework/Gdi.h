@@ -40,7 +40,9 @@ public:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    // Returns the font that was selected before; a null font leaves the selection alone.
+    // Returns the font that was selected before, to be selected again before the paint ends:
+    // the first time, an object that stands for the context's own font. Returns nullptr, and
+    // leaves the selection alone, for a null font or one that cannot be selected.
     CFont* SelectObject(CFont* pFont);
     // TRANSPARENT draws only the letters; OPAQUE (the start) fills behind them first.
     int SetBkMode(int nBkMode);
@@ -57,6 +59,8 @@ protected:
 
 private:
     CFont* m_pFont = nullptr;
+    // The context's own font, from before the first selection; the system's, not ours.
+    CFont m_fontBefore;
 };
 
 // Painting a window's own area, for the length of one paint of that window.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -83,10 +84,10 @@ void AfxDeleteFont(HFONT hFont)
     delete hFont;
 }
 
-bool AfxSelectFont(HDC hDC, HFONT hFont)
+HFONT AfxSelectFont(HDC hDC, HFONT hFont)
 {
     hDC->painter.setFont(hFont->font);
-    return true;
+    return std::exchange(hDC->pSelected, hFont);
 }
 
 int CDC::SetBkMode(int nBkMode)
@@ -121,6 +122,7 @@ CPaintDC::CPaintDC(CWnd* pWnd)
     m_hDC->painter.begin(WidgetOf(m_hWnd));
     // A fresh context draws black letters, whatever the window's colours are.
     m_hDC->painter.setPen(Qt::black);
+    m_hDC->ownFont.font = m_hDC->painter.font();
     m_ps.hdc = m_hDC;
     AfxGetClientRect(m_hWnd, &m_ps.rcPaint);
 }

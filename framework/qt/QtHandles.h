@@ -23,6 +23,9 @@ struct HDC__
 {
     QPainter painter;
     int nBkMode = OPAQUE;
+    // The painter's own font, from before the first selection, and the font selected now.
+    HFONT__ ownFont{};
+    HFONT__* pSelected = &ownFont;
 };
 
 inline QWidget* WidgetOf(HWND hWnd)

@@ -141,7 +141,7 @@ void AfxDeleteFont(HFONT hFont)
     ::DeleteObject(hFont);
 }
 
-bool AfxSelectFont(HDC hDC, HFONT hFont)
+HFONT AfxSelectFont(HDC hDC, HFONT hFont)
 {
-    return ::SelectObject(hDC, hFont) != nullptr;
+    return static_cast<HFONT>(::SelectObject(hDC, hFont));
 }
