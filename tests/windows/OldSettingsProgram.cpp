@@ -1,0 +1,21 @@
+// A Windows program built the way ours were before they were made to load on the oldest
+// Windows: the POSIX thread model's C++ threads, a file stream, the newer start of the common
+// controls, and the compiler's default processor. The program check must refuse it.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <thread>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR pszCommandLine, int nShow)
+{
+    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
+    ::InitCommonControlsEx(&icc);
+    int nLength = 0;
+    std::thread counter([&] { nLength = ::lstrlenA(pszCommandLine); });
+    counter.join();
+    std::ifstream file(pszCommandLine);
+    const auto nAvailable = file.rdbuf()->in_avail();
+    return nLength > nShow ? static_cast<int>(nAvailable) : nShow;
+}
