@@ -7,10 +7,12 @@ WINDOWS_BUILD_DIR ?= $(BUILD_DIR)/windows
 WINDOWS_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/i686-w64-mingw32.cmake
 WINDOWS64_BUILD_DIR ?= $(BUILD_DIR)/windows64
 WINDOWS64_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake
+# The project's version, as CMakeLists.txt's project() gives it, for the name of the medium.
+VERSION := $(shell sed -n 's/^project([^ ]* VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)
 # Where `make install` puts the program; DESTDIR, as usual, goes in front of every path.
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build build-windows run test bench screenshots install package clean
+.PHONY: all deps configure build build-windows run test bench screenshots install package medium clean
 
 all: build
 
@@ -50,6 +52,10 @@ install:
 # The Debian package, build/korvant-setup_<version>_<arch>.deb.
 package: build
 	@cd $(BUILD_DIR) && cpack
+
+# The distribution CD, build/korvant-setup-<version>.iso, which the 32-bit Windows build makes.
+medium: build-windows
+	@cp $(WINDOWS_BUILD_DIR)/korvant-setup-$(VERSION).iso $(BUILD_DIR)/
 
 bench: build
 	@$(BUILD_DIR)/bench/writer-bench

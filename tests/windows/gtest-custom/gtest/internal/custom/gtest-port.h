@@ -3,13 +3,7 @@
 // those builds does not have (cmake/MinGW.cmake), on the system's event instead.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "framework/core/Types.h"
 
 #define GTEST_HAS_NOTIFICATION_ 1
 
