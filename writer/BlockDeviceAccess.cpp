@@ -5,6 +5,7 @@
 #include "FloppyDrives.h"
 #include "UdisksOpen.h"
 #include "WizardState.h"
+#include "framework/core/Event.h"
 
 #include <cerrno>
 #include <cstring>
@@ -70,7 +71,7 @@ CBlockDeviceAccess::~CBlockDeviceAccess()
     Close();
 }
 
-bool CBlockDeviceAccess::Open()
+bool CBlockDeviceAccess::Open(const CEvent& stopRequested)
 {
     if (m_strPath.empty())
         return false;
@@ -82,8 +83,15 @@ bool CBlockDeviceAccess::Open()
         m_fd = ::open(m_strPath.c_str(), nAccess | (s_nDeviceFlags & ~O_DIRECT));
     // A desktop user may not open the drive, but udisks2 may do it for them once polkit
     // (through the administrator's password, if it must) agrees.
-    if (m_fd == -1 && (errno == EACCES || errno == EPERM))
-        m_fd = OpenThroughUdisks(m_strPath, s_nDeviceFlags);
+    if (m_fd == -1 && (errno == EACCES || errno == EPERM)) {
+        m_fd = OpenThroughUdisks(m_strPath, s_nDeviceFlags, stopRequested);
+        // The password took the user's time, and a user who pressed Cancel meanwhile,
+        // perhaps just before giving the password after all, gets not even the first track.
+        if (stopRequested.IsSet()) {
+            Close();
+            return false;
+        }
+    }
     if (m_fd == -1)
         return false;
 

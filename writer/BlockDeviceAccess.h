@@ -14,9 +14,10 @@ public:
     explicit CBlockDeviceAccess(std::string strPath);
     ~CBlockDeviceAccess() override;
 
-    // Opens the device itself, or, where the user may not, through udisks2; then refuses
-    // it if it is larger than any diskette.
-    bool Open() override;
+    // Opens the device itself, or, where the user may not, through udisks2, whose wait for
+    // the password gives up at stopRequested; then refuses it if it is larger than any
+    // diskette.
+    bool Open(const CEvent& stopRequested) override;
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override;
     void Close() override;
 

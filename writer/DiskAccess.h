@@ -5,14 +5,18 @@
 #include <memory>
 #include <string>
 
+class CEvent;
+
 class CDiskAccess
 {
 public:
     virtual ~CDiskAccess() = default;
 
     // Opens the drive for writing. false when it cannot be opened, or when what is there
-    // cannot be a diskette; nothing is recorded then, and nothing has been written.
-    virtual bool Open() = 0;
+    // cannot be a diskette; nothing is recorded then, and nothing has been written. A way
+    // that waits for the user (for a password) gives up at stopRequested, and also fails
+    // when the stop came while it waited: the user who cancelled gets no track written.
+    virtual bool Open(const CEvent& stopRequested) = 0;
 
     // Writes one whole track (SECTORS_PER_TRACK sectors) starting at nFirstSector. Tracks
     // come in ascending order from sector 0. On failure records g_nStatus and g_strError

@@ -34,7 +34,7 @@ CNtVolumeAccess::~CNtVolumeAccess()
     Close();
 }
 
-bool CNtVolumeAccess::Open()
+bool CNtVolumeAccess::Open(const CEvent&)
 {
     m_hDevice = ::CreateFileA(m_strDevice.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -19,7 +19,7 @@ public:
     explicit CNtVolumeAccess(std::string strDevice);
     ~CNtVolumeAccess() override;
 
-    bool Open() override;
+    bool Open(const CEvent& stopRequested) override;
     // The device's position advances by itself, which is why tracks come in ascending order.
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override;
     void Close() override;

@@ -5,8 +5,11 @@
 
 #include <string>
 
+class CEvent;
+
 // Opens the block device strPath (or the one it links to) for writing, with the open(2)
 // flags nFlags besides the access mode, and returns its descriptor (close-on-exec); -1 when
 // udisks2 is not there, does not know the device, or the user or the policy refuses. May
-// wait for the user.
-int OpenThroughUdisks(const std::string& strPath, int nFlags);
+// wait for the user, but not past stopRequested: then it gives up the call and hangs up, so
+// that no descriptor can come later, and returns -1.
+int OpenThroughUdisks(const std::string& strPath, int nFlags, const CEvent& stopRequested);

@@ -47,7 +47,7 @@ CVwin32Access::~CVwin32Access()
     Close();
 }
 
-bool CVwin32Access::Open()
+bool CVwin32Access::Open(const CEvent&)
 {
     m_hDevice = ::CreateFileA("\\\\.\\vwin32", 0, 0, nullptr, 0, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     return m_hDevice != INVALID_HANDLE_VALUE;

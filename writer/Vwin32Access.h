@@ -16,7 +16,7 @@ public:
     explicit CVwin32Access(int nDrive);
     ~CVwin32Access() override;
 
-    bool Open() override;
+    bool Open(const CEvent& stopRequested) override;
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override;
     void Close() override;
 

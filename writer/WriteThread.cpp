@@ -10,7 +10,6 @@
 #include "res/Resource.h"
 
 #include <new>
-#include <utility>
 
 namespace {
 
@@ -22,16 +21,26 @@ const char s_szNotStarted[] = "Unable to start the writing process.";
 // Room for an exception's text: the text is cut to 255 characters.
 constexpr UINT s_nErrorTextSize = 256;
 
-// The writer's own failures have status -1.
-void RecordFailure(std::string strError)
+// The writer's own failures have status -1. Without room for the text the failure is
+// recorded without one (an empty text needs none): the status alone leads to the error page,
+// where a lack of memory inside a handler would otherwise end the process.
+void RecordFailure(const char* pszError)
 {
-    RecordWriteFailure(-1, std::move(strError));
+    try {
+        RecordWriteFailure(-1, pszError);
+    } catch (const std::bad_alloc&) {
+        RecordWriteFailure(-1, std::string());
+    }
 }
 
 void RecordException(const CException& e)
 {
     char szError[s_nErrorTextSize];
-    e.GetErrorMessage(szError, s_nErrorTextSize);
+    try {
+        e.GetErrorMessage(szError, s_nErrorTextSize);
+    } catch (const std::bad_alloc&) {
+        szError[0] = '\0';
+    }
     RecordFailure(szError);
 }
 
@@ -70,12 +79,10 @@ void CWriteThread::RecordNotStarted() const
 {
     try {
         RecordWriteTarget(g_nDrive);
-        RecordFailure(s_szNotStarted);
     } catch (const std::bad_alloc&) {
-        // No room for the text (an empty one needs none): the status alone leads to the
-        // error page.
-        RecordFailure(std::string());
+        // The error page does without the image and the device; it still comes.
     }
+    RecordFailure(s_szNotStarted);
 }
 
 void CWriteThread::PostToPage(UINT nMessage, WPARAM wParam) const
@@ -92,21 +99,23 @@ BOOL CWriteThread::InitInstance()
     void* pTrack = AllocatePageRegion(TRACK_SIZE);
 
     try {
+        // The image path and the device text are recorded before anything else, so that
+        // the error page can name both whatever happens next.
         const int nDrive = g_nDrive;
-        pDisk = m_site.ChooseDiskAccess(nDrive);
-
-        // The image path and the device text are recorded before anything is opened, so
-        // that the error page can name both whatever happens next.
         RecordWriteTarget(nDrive);
+        pDisk = m_site.ChooseDiskAccess(nDrive);
 
         if (pTrack == nullptr)
             throw new CMemoryException;
 
         if (!fileImage.Open(g_strInputFile, CFile::modeRead))
             RecordFailure(s_szNoInputFile);
-        else if (!pDisk || !pDisk->Open())
-            RecordFailure(s_szNoOutputDevice);
-        else
+        else if (!pDisk || !pDisk->Open(m_stopRequested)) {
+            // An open given up for the stop request ends as any stopped write ends: with
+            // nothing to report, as the user asked for no result.
+            if (m_bStop.load() == 0)
+                RecordFailure(s_szNoOutputDevice);
+        } else
             CopyImage(fileImage, *pDisk, pTrack);
     } catch (CException* e) {
         RecordException(*e);

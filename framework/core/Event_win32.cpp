@@ -28,3 +28,8 @@ void CEvent::Lock() const
 {
     ::WaitForSingleObject(m_pEvent->hEvent, INFINITE);
 }
+
+bool CEvent::IsSet() const
+{
+    return ::WaitForSingleObject(m_pEvent->hEvent, 0) == WAIT_OBJECT_0;
+}

@@ -86,7 +86,7 @@ public:
     {
     }
 
-    bool Open() override { return m_real.Open(); }
+    bool Open(const CEvent& stopRequested) override { return m_real.Open(stopRequested); }
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override
     {
         m_gate.Pass(nFirstSector / SECTORS_PER_TRACK, m_writer);

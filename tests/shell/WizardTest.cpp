@@ -1,5 +1,6 @@
 // The whole wizard with the real pages, driven from the keyboard, writing at a test site:
 // what reaches the drives, and which page the user ends on, for every way a write can go.
+#include "DriveRefusal.h"
 #include "ScriptedUser.h"
 #include "ThreadStartFault.h"
 #include "app/PageSequence.h"
@@ -10,6 +11,8 @@
 #include "pages/WelcomePage.h"
 #include "res/Resource.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/TestBus.h"
+#include "tests/support/UdisksStandIn.h"
 #include "writer/WizardState.h"
 
 #include <gtest/gtest-spi.h>
@@ -20,7 +23,10 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -235,6 +241,81 @@ TEST_F(WizardTest, CancelAfterTheWriterEndedButBeforeItsCompletionWasHandledShow
 
     EXPECT_EQ(Run({s_next, s_next, cancelLate}), m_toWriting);
     EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == image);
+}
+
+// Drive A: refuses the user, so the writer asks udisks2 on a bus of the test's own, and the
+// stand-in holds its answer as a password dialog that is still open holds it.
+class WizardThroughUdisksTest : public WizardTest
+{
+protected:
+    void SetUp() override
+    {
+        WizardTest::SetUp();
+        ASSERT_FALSE(m_bus.Address().empty()) << "dbus-daemon did not come up";
+        ::setenv("DBUS_SYSTEM_BUS_ADDRESS", m_bus.Address().c_str(), 1);
+        RefuseOpensOf(m_site.m_strDriveA);
+    }
+    void TearDown() override
+    {
+        RefuseOpensOf({});
+        ::unsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+        WizardTest::TearDown();
+    }
+
+    // Cancel while udisks2 waits for the password; bAnswerAtCancel: the user gives it at the
+    // moment the page asks the writer to stop. How long the page took to end after Cancel.
+    std::chrono::steady_clock::duration CancelWhileThePasswordIsAsked(CUdisksStandIn& udisks, bool bAnswerAtCancel)
+    {
+        std::chrono::steady_clock::time_point cancelled;
+        std::thread answerer;
+        const Step cancelWhileAsked = [&](QWidget& window) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return udisks.IsHolding(); })) << "udisks2 was never asked";
+            if (bAnswerAtCancel)
+                answerer = std::thread([&, pWriter = m_site.m_pWriter] {
+                    pWriter->WaitForStopRequest();
+                    udisks.Release();
+                });
+            cancelled = std::chrono::steady_clock::now();
+            Type(window, Qt::Key_Escape);
+        };
+        EXPECT_EQ(Run({s_next, s_next, cancelWhileAsked}), m_toWriting);
+        const auto took = std::chrono::steady_clock::now() - cancelled;
+        if (answerer.joinable())
+            answerer.join();
+        return took;
+    }
+
+    void ExpectNothingWritten() const
+    {
+        EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == std::vector<char>(DISK_SIZE)) << "the drive was written";
+        EXPECT_EQ(g_nStatus, 0);
+        EXPECT_EQ(g_strError, "");
+    }
+
+    CTestBus m_bus;
+};
+
+TEST_F(WizardThroughUdisksTest, CancelWhileThePasswordIsAskedEndsThePageAtOnceAndTheAnswerLaterOpensNothing)
+{
+    m_site.PlaceImage();
+    CUdisksStandIn udisks(m_bus.Address(), m_site.m_strDriveA, CUdisksStandIn::EAnswer::hold);
+    ASSERT_TRUE(udisks.IsReady());
+
+    EXPECT_LT(CancelWhileThePasswordIsAsked(udisks, false), std::chrono::seconds(1));
+    // The writer hung up: nothing udisks2 sends from now on can reach it.
+    udisks.WaitUntilCallerGone();
+    udisks.Release();
+    ExpectNothingWritten();
+}
+
+TEST_F(WizardThroughUdisksTest, PasswordGivenAtTheMomentOfCancelWritesNothing)
+{
+    m_site.PlaceImage();
+    CUdisksStandIn udisks(m_bus.Address(), m_site.m_strDriveA, CUdisksStandIn::EAnswer::hold);
+    ASSERT_TRUE(udisks.IsReady());
+
+    EXPECT_LT(CancelWhileThePasswordIsAsked(udisks, true), std::chrono::seconds(1));
+    ExpectNothingWritten();
 }
 
 TEST_F(WizardTest, EscapeOnTheDrivePageWithReturnTypedRightBehindItWritesNothing)

@@ -62,7 +62,8 @@ TEST_F(WriterTest, RawVolumeTrackWrittenOnlyInPartIsAFailedTrack)
 {
     const std::vector<char> image = PatternImage(2 * TRACK_SIZE);
     CShortVolume volume(NtVolumeName(0));
-    ASSERT_TRUE(volume.Open());
+    const CEvent noStop;
+    ASSERT_TRUE(volume.Open(noStop));
 
     EXPECT_TRUE(volume.WriteTrack(0, image.data()));
     EXPECT_FALSE(volume.WriteTrack(SECTORS_PER_TRACK, image.data() + TRACK_SIZE));

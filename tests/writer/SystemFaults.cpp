@@ -3,6 +3,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <new>
 #include <sys/mman.h>
 #include <sys/types.h>
 
@@ -19,8 +21,36 @@ std::atomic<std::size_t> s_nReadSize{0};
 std::atomic<int> s_nReadsLeft{0};
 std::atomic<int> s_nReadError{0};
 std::atomic<std::size_t> s_nMapSize{0};
+thread_local bool t_bFailNextAllocation = false;
 
 } // namespace
+
+// The program's own allocation, on malloc() so that the sanitizers see matching pairs.
+void* operator new(std::size_t nBytes)
+{
+    if (t_bFailNextAllocation) {
+        t_bFailNextAllocation = false;
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(nBytes != 0 ? nBytes : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+void FailNextAllocationOfThisThread()
+{
+    t_bFailNextAllocation = true;
+}
 
 void FailReadOfSize(std::size_t nBytes, int nNth, int nError)
 {
@@ -38,6 +68,7 @@ void ClearSystemFaults()
 {
     s_nReadSize = 0;
     s_nMapSize = 0;
+    t_bFailNextAllocation = false;
 }
 
 ssize_t __wrap_read(int fd, void* pBuffer, std::size_t nBytes)

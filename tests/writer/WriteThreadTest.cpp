@@ -310,6 +310,34 @@ TEST_F(WriterTest, NoTrackBufferFailsBeforeAnythingIsOpened)
     ExpectCleanEnd(posts);
 }
 
+// A failure where the way to the drive is chosen, handled with no memory left even for its
+// text: the error page still comes, naming the image and the device.
+TEST_F(WriterTest, FailureWhileChoosingTheDriveWithNoMemoryForItsTextReachesTheErrorPage)
+{
+    PlaceImage(DISK_SIZE);
+    for (const bool bFileException : {true, false}) {
+        SCOPED_TRACE(bFileException ? "a file exception" : "no memory");
+        g_nStatus = 0;
+        g_strInputFile.clear();
+        g_strOutputDevice.clear();
+        m_counts.beforeChoose = [bFileException] {
+            auto* pException = bFileException ? new CFileException(CFileException::hardIO, EIO) : nullptr;
+            FailNextAllocationOfThisThread();
+            if (pException != nullptr)
+                throw pException;
+            throw std::bad_alloc();
+        };
+
+        const SPostSummary posts = RunWrite();
+
+        EXPECT_EQ(g_nStatus, -1);
+        EXPECT_EQ(g_strError, "");
+        EXPECT_EQ(g_strInputFile, m_strImagePath);
+        EXPECT_EQ(g_strOutputDevice, "A:");
+        ExpectCleanEnd(posts);
+    }
+}
+
 TEST_F(WriterTest, ReadErrorOfTheImageEndsTheWriteWithTheFileLayersText)
 {
     const std::vector<char> image = PlaceImage(DISK_SIZE);

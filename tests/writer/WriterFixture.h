@@ -34,14 +34,16 @@ public:
         std::atomic<bool> bOpen{false};
         // Runs on the writer's thread when it closes the drive it opened: the end of the write.
         std::function<void()> beforeClose;
+        // Runs on the writer's thread when it asks for its way to the drive.
+        std::function<void()> beforeChoose;
     };
 
     CSpyDiskAccess(std::unique_ptr<CDiskAccess> pReal, SCounts& counts) : m_pReal(std::move(pReal)), m_counts(counts) {}
 
-    bool Open() override
+    bool Open(const CEvent& stopRequested) override
     {
         ++m_counts.nOpens;
-        const bool bOpened = m_pReal->Open();
+        const bool bOpened = m_pReal->Open(stopRequested);
         m_counts.bOpen = bOpened;
         return bOpened;
     }
@@ -79,6 +81,8 @@ public:
 
     std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
     {
+        if (m_counts.beforeChoose)
+            m_counts.beforeChoose();
 #ifdef _WIN32
         // The product's own choice of family, on the drives that the Wine prefix maps to files.
         std::unique_ptr<CDiskAccess> pReal = ::ChooseDiskAccess(nDrive);
