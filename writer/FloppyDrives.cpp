@@ -94,22 +94,22 @@ std::vector<std::string> AssignDriveLetters(const std::vector<std::pair<std::str
     return letters;
 }
 
-std::vector<std::pair<std::string, dev_t>> ControllerDrives()
+std::vector<std::pair<std::string, dev_t>> ControllerDrives(const ControllerDrivePaths& paths)
 {
     std::vector<std::pair<std::string, dev_t>> drives;
-    for (const char* pszPath : {"/dev/fd0", "/dev/fd1"}) {
+    for (const std::string& strPath : paths) {
         struct stat st{};
-        if (::stat(pszPath, &st) == 0)
-            drives.emplace_back(pszPath, S_ISBLK(st.st_mode) ? st.st_rdev : 0);
+        if (!strPath.empty() && ::stat(strPath.c_str(), &st) == 0)
+            drives.emplace_back(strPath, S_ISBLK(st.st_mode) ? st.st_rdev : 0);
         else
             drives.emplace_back(std::string(), 0);
     }
     return drives;
 }
 
-std::string FloppyDevicePath(int nDrive)
+std::string FloppyDevicePath(int nDrive, const ControllerDrivePaths& controller)
 {
     if (nDrive != 0 && nDrive != 1)
         return {};
-    return AssignDriveLetters(ControllerDrives(), FindFloppyDrives())[static_cast<std::size_t>(nDrive)];
+    return AssignDriveLetters(ControllerDrives(controller), FindFloppyDrives())[static_cast<std::size_t>(nDrive)];
 }

@@ -2,6 +2,7 @@
 // letters, and the floppy drives that udev knows (USB ones, mostly) take the letters left.
 #pragma once
 
+#include <array>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -24,8 +25,12 @@ std::vector<SFloppyDrive> FindFloppyDrives();
 std::vector<std::string> AssignDriveLetters(const std::vector<std::pair<std::string, dev_t>>& controller,
                                             const std::vector<SFloppyDrive>& others);
 
-// /dev/fd0 and /dev/fd1 where they exist (followed through links), with their devices.
-std::vector<std::pair<std::string, dev_t>> ControllerDrives();
+// Where a floppy controller's drives A: and B: appear; an empty path stands for no drive.
+using ControllerDrivePaths = std::array<std::string, 2>;
+
+// The controller's drives where they exist (followed through links), with their devices.
+std::vector<std::pair<std::string, dev_t>> ControllerDrives(const ControllerDrivePaths& paths);
 
 // The device of drive nDrive (0 = A:, 1 = B:) as of now; empty when the letter has none.
-std::string FloppyDevicePath(int nDrive);
+// The controller's drives are the machine's own unless a test brings drives of its own.
+std::string FloppyDevicePath(int nDrive, const ControllerDrivePaths& controller = {"/dev/fd0", "/dev/fd1"});

@@ -58,26 +58,28 @@ protected:
         m_pTestbed = nullptr;
     }
 
-    // The letters as the writer would find them in a machine with these devices.
-    Letters LettersWith(const std::string& strDevices)
+    // The letters as the writer would find them with these devices and controller drives (by default none).
+    Letters LettersWith(const std::string& strDevices, const ControllerDrivePaths& controller = {})
     {
         m_pTestbed = umockdev_testbed_new();
         GError* pError = nullptr;
         EXPECT_TRUE(umockdev_testbed_add_from_string(m_pTestbed, strDevices.c_str(), &pError))
             << (pError != nullptr ? pError->message : "");
-        return {FloppyDevicePath(0), FloppyDevicePath(1)};
+        return {FloppyDevicePath(0, controller), FloppyDevicePath(1, controller)};
     }
 
     UMockdevTestbed* m_pTestbed = nullptr;
 };
 
+// The controller's drive is the testbed's /dev/fd0, which umockdev shows in place of the machine's.
 TEST_F(FloppyDrivesTest, ControllerDriveKeepsAAndTheUsbDriveOnTheFirstPortTakesB)
 {
-    EXPECT_EQ(LettersWith(s_stick + s_usbPort2 + s_partition + s_internal + s_zip + s_usbPort1 + s_fixed),
+    EXPECT_EQ(LettersWith(s_stick + s_usbPort2 + s_partition + s_internal + s_zip + s_usbPort1 + s_fixed,
+                          {"/dev/fd0", ""}),
               Letters("/dev/fd0", "/dev/sdc"));
     // udev knows the controller's drive as a floppy too; it is not B: as well.
     TearDown();
-    EXPECT_EQ(LettersWith(s_internal + s_stick), Letters("/dev/fd0", ""));
+    EXPECT_EQ(LettersWith(s_internal + s_stick, {"/dev/fd0", ""}), Letters("/dev/fd0", ""));
 }
 
 TEST_F(FloppyDrivesTest, WithoutAControllerTheUsbDrivesTakeAAndBInPortOrder)
