@@ -52,11 +52,5 @@ public:
     virtual DWORD LastError() const = 0;
 };
 
-// Writes nSectors (low 16 bits) sectors from pBuffer to drive nDrive (low 8 bits; 0 = A:)
-// from sector dwStartSector on, by one INT 26h request to the service. Nonzero when the
-// sectors were written; otherwise g_nStatus and g_strError say why.
-BOOL RequestAbsoluteDiskWrite(CDiskService& service, int nDrive, DWORD dwStartSector, UINT nSectors,
-                              const void* pBuffer);
-
 // The BIOS disk status text of the low 8 bits of nStatus.
 const char* BiosDiskStatusText(int nStatus);

@@ -1,20 +1,9 @@
 // The image's path beside the program, and the device text.
 #include "ImagePath.h"
 
+#include "framework/core/ModulePath.h"
+
 #include <cstdio>
-
-namespace {
-
-bool IsPathSeparator(char c)
-{
-#ifdef _WIN32
-    return c == '\\' || c == '/' || c == ':';
-#else
-    return c == '/';
-#endif
-}
-
-} // namespace
 
 std::string ImageExtension(int nImage)
 {

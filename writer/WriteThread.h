@@ -42,15 +42,11 @@ public:
     BOOL InitInstance() override;
 
     // Writes nSectors (low 16 bits) sectors from pBuffer to drive nDrive (low 8 bits; 0 = A:)
-    // from sector dwStartSector on, by one INT 26h request to the 95 family's disk service.
+    // from sector dwStartSector on, by one INT 26h request to the 95 family's disk service:
+    // the VWIN32 driver for the product, a stand-in for the tests on every platform.
     // Nonzero when the sectors were written; otherwise g_nStatus and g_strError say why.
     static BOOL AbsoluteDiskWrite(CDiskService& service, int nDrive, DWORD dwStartSector, UINT nSectors,
                                   const void* pBuffer);
-#if defined(_WIN32) && !defined(_WIN64)
-    // The same through the VWIN32 driver opened as hDevice; only a 32-bit program has one.
-    static BOOL AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors,
-                                  const void* pBuffer);
-#endif
 
 private:
     void RecordWriteTarget(int nDrive) const;

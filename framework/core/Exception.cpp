@@ -3,14 +3,9 @@
 
 #include "LocalText.h"
 
-#include <cerrno>
 #include <iterator>
 #include <cstring>
 #include <utility>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -82,72 +77,3 @@ void CFileException::ThrowOsError(long lOsError, const std::string& strFileName)
 {
     throw new CFileException(OsErrorToException(lOsError), lOsError, strFileName);
 }
-
-#ifdef _WIN32
-
-int CFileException::OsErrorToException(long lOsError)
-{
-    switch (lOsError) {
-    case NO_ERROR: return none;
-    case ERROR_FILE_NOT_FOUND: return fileNotFound;
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE: return badPath;
-    case ERROR_TOO_MANY_OPEN_FILES: return tooManyOpenFiles;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT: return accessDenied;
-    case ERROR_INVALID_HANDLE: return invalidFile;
-    case ERROR_CURRENT_DIRECTORY: return removeCurrentDir;
-    case ERROR_CANNOT_MAKE: return directoryFull;
-    case ERROR_SEEK:
-    case ERROR_NEGATIVE_SEEK: return badSeek;
-    case ERROR_CRC:
-    case ERROR_SECTOR_NOT_FOUND:
-    case ERROR_READ_FAULT:
-    case ERROR_WRITE_FAULT:
-    case ERROR_GEN_FAILURE:
-    case ERROR_IO_DEVICE: return hardIO;
-    case ERROR_SHARING_VIOLATION: return sharingViolation;
-    case ERROR_LOCK_VIOLATION: return lockViolation;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return diskFull;
-    case ERROR_HANDLE_EOF: return endOfFile;
-    default: return genericException;
-    }
-}
-
-#else
-
-int CFileException::OsErrorToException(long lOsError)
-{
-    switch (lOsError) {
-    case 0: return none;
-    case ENOENT: return fileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP: return badPath;
-    case EMFILE:
-    case ENFILE: return tooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EROFS: return accessDenied;
-    case EBADF: return invalidFile;
-    case EBUSY: return sharingViolation;
-    case ESPIPE:
-    case EOVERFLOW: return badSeek;
-    case EIO:
-    case ENXIO:
-    case ENODEV:
-    case ENOMEDIUM: return hardIO;
-    case EAGAIN:
-    case ENOLCK: return lockViolation;
-    case ENOSPC:
-    case EDQUOT: return diskFull;
-    case EFBIG: return endOfFile;
-    default: return genericException;
-    }
-}
-
-#endif

@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "Types.h"
 
+#include <cstdint>
 #include <string>
 
 class CFile
@@ -29,12 +30,9 @@ public:
     // Closes the file if it is open, ignoring any error; never throws.
     void Abort();
 
-    bool IsOpen() const;
-
 private:
-#ifdef _WIN32
-    HANDLE m_hFile = INVALID_HANDLE_VALUE;
-#else
-    int m_hFile = -1;
-#endif
+    // The system's handle (Windows) or descriptor (POSIX) of the open file; -1, which is
+    // INVALID_HANDLE_VALUE on Windows, while none is open.
+    static constexpr std::intptr_t s_hNoFile = -1;
+    std::intptr_t m_hFile = s_hNoFile;
 };

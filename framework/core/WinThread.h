@@ -6,10 +6,6 @@
 
 #include <memory>
 
-#ifndef _WIN32
-#include <pthread.h>
-#endif
-
 class CWinThread
 {
 public:
@@ -23,11 +19,8 @@ public:
     // security attributes as its thread start does; elsewhere there are none to take, so any
     // flag or attribute fails the call rather than being dropped. Returns FALSE if no thread
     // could be started, or if this object still runs one; once ended it may be started again.
+    // The writer takes the defaults; only the tests ask for a stack size of their own.
     BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0, void* lpSecurityAttrs = nullptr);
-#ifdef _WIN32
-    // Lets a thread made with CREATE_SUSPENDED run; the system's previous suspend count.
-    DWORD ResumeThread();
-#endif
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
@@ -36,24 +29,18 @@ public:
     HANDLE m_hThread = nullptr;
     // TRUE: the object deletes itself when its thread ends, so it must have been made with
     // new, and nobody may wait on m_hThread (it goes with the object). An owner that waits
-    // for the end sets it to FALSE.
+    // for the end sets it to FALSE, as the writer's page does; only the tests keep TRUE.
     BOOL m_bAutoDelete = TRUE;
 
 private:
+    // The system's thread, which differs per platform (posix/, win32/).
+    struct SThread;
+    std::unique_ptr<SThread> m_pThread;
+
+    // On the new thread: the start-up step, then the end.
     void Run();
-
-#ifndef _WIN32
-    static void* ThreadEntry(void* pThis);
-
-    std::unique_ptr<CWaitableHandle> m_pEnded;
-    pthread_t m_thread{};
-    bool m_bJoinable = false;
-#else
-    static unsigned __stdcall ThreadEntry(void* pThis);
-#endif
+    // The platform's part of the end, the last the thread does with the object: an object
+    // that deletes itself lets go of its thread first; the others signal m_hThread.
+    void LetGoOfThread();
+    void SignalEnd();
 };
-
-#ifndef _WIN32
-// Waits until the handle is signalled or the time (in milliseconds, or INFINITE) has passed.
-DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
-#endif

@@ -5,7 +5,7 @@
 
 #include "pages/WritePage.h"
 #include "tests/support/TempDir.h"
-#include "writer/BlockDeviceAccess.h"
+#include "writer/linux/BlockDeviceAccess.h"
 #include "writer/DiskGeometry.h"
 
 #include <chrono>

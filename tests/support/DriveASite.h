@@ -2,7 +2,7 @@
 // drive A: at a device or file of the caller's; B: has no drive.
 #pragma once
 
-#include "writer/BlockDeviceAccess.h"
+#include "writer/linux/BlockDeviceAccess.h"
 #include "writer/WriteSite.h"
 
 #include <string>

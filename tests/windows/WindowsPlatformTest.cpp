@@ -3,11 +3,11 @@
 #include "framework/core/ModulePath.h"
 #include "framework/core/PageMemory.h"
 #include "tests/windows/MappedDrives.h"
-#include "writer/NtVolumeAccess.h"
-#include "writer/WindowsDiskAccess.h"
+#include "writer/windows/NtVolumeAccess.h"
+#include "writer/windows/WindowsDiskAccess.h"
 #include "writer/WizardState.h"
 #ifndef _WIN64
-#include "writer/Vwin32Access.h"
+#include "writer/windows/Vwin32Access.h"
 #endif
 
 #include <gmock/gmock.h>

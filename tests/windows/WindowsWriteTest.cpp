@@ -5,8 +5,8 @@
 #include "tests/writer/WriterFixture.h"
 
 #include "framework/core/File.h"
-#include "writer/NtVolumeAccess.h"
-#include "writer/WindowsDiskAccess.h"
+#include "writer/windows/NtVolumeAccess.h"
+#include "writer/windows/WindowsDiskAccess.h"
 
 #include <cstdlib>
 #include <iostream>

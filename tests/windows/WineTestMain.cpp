@@ -1,8 +1,8 @@
 // The Windows test program's start: it first says which family of the writer this run
 // exercises, so that a log shows whether the drives were written through the raw volume or
 // through the disk service, and then runs every test.
-#include "writer/NtVolumeAccess.h"
-#include "writer/WindowsDiskAccess.h"
+#include "writer/windows/NtVolumeAccess.h"
+#include "writer/windows/WindowsDiskAccess.h"
 
 #include <gmock/gmock.h>
 

@@ -1,7 +1,7 @@
 // Which devices become drives A: and B:, asked of libudev over device trees that umockdev
 // makes up: a floppy controller's drive, USB floppy drives on different ports, and the USB
 // stick, Zip drive and fixed disk that must never get a letter. Runs under umockdev-wrapper.
-#include "writer/FloppyDrives.h"
+#include "writer/linux/FloppyDrives.h"
 
 #include <gtest/gtest.h>
 #include <umockdev.h>

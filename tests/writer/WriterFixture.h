@@ -19,7 +19,7 @@
 #include "tests/windows/WineBufferPlacement.h"
 #else
 #include "SystemFaults.h"
-#include "writer/BlockDeviceAccess.h"
+#include "writer/linux/BlockDeviceAccess.h"
 #endif
 
 // Counts what the writer asks of the drive, and passes every request on to the real access.

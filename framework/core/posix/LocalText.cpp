@@ -1,5 +1,5 @@
 // The framework's texts on Linux, where the multi-byte code page is UTF-8 itself.
-#include "LocalText.h"
+#include "framework/core/LocalText.h"
 
 std::string LocalTextFromUtf8(const char* pszUtf8)
 {

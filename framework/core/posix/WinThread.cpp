@@ -1,11 +1,12 @@
 // The worker thread on Linux: a POSIX thread and a handle that is signalled at its end.
-#include "WinThread.h"
+#include "framework/core/WinThread.h"
 
 #include <algorithm>
 #include <chrono>
 #include <climits>
 #include <condition_variable>
 #include <mutex>
+#include <pthread.h>
 #include <unistd.h>
 
 class CWaitableHandle
@@ -49,26 +50,43 @@ std::size_t StackSizeFor(UINT nStackSize)
 
 } // namespace
 
-CWinThread::CWinThread() = default;
+struct CWinThread::SThread
+{
+    static void* Entry(void* pThis)
+    {
+        static_cast<CWinThread*>(pThis)->Run();
+        return nullptr;
+    }
+
+    std::unique_ptr<CWaitableHandle> pEnded;
+    pthread_t thread{};
+    bool bJoinable = false;
+};
+
+CWinThread::CWinThread()
+    : m_pThread(std::make_unique<SThread>())
+{
+}
 
 CWinThread::~CWinThread()
 {
     // The owner waits for the end before it lets go of the object; should it not, the
     // object must still outlive the code that runs on it.
-    if (m_bJoinable)
-        ::pthread_join(m_thread, nullptr);
+    if (m_pThread->bJoinable)
+        ::pthread_join(m_pThread->thread, nullptr);
 }
 
 BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, void* lpSecurityAttrs)
 {
     if (dwCreateFlags != 0 || lpSecurityAttrs != nullptr)
         return FALSE;
-    if (m_bJoinable) {
+    SThread& state = *m_pThread;
+    if (state.bJoinable) {
         // A page shown again starts its writer again, but never while the last one runs.
-        if (!m_pEnded->Wait(0))
+        if (!state.pEnded->Wait(0))
             return FALSE;
-        ::pthread_join(m_thread, nullptr);
-        m_bJoinable = false;
+        ::pthread_join(state.thread, nullptr);
+        state.bJoinable = false;
     }
 
     pthread_attr_t attr;
@@ -79,50 +97,32 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, void* lpSecu
         // Everything the thread reads is in place before it starts: an auto-deleting object
         // may be gone by the time pthread_create returns, so nothing of it is touched after.
         const bool bAutoDelete = m_bAutoDelete != FALSE;
-        m_pEnded = std::make_unique<CWaitableHandle>();
-        m_hThread = m_pEnded.get();
-        m_bJoinable = !bAutoDelete;
+        state.pEnded = std::make_unique<CWaitableHandle>();
+        m_hThread = state.pEnded.get();
+        state.bJoinable = !bAutoDelete;
         pthread_t thread;
-        nError = ::pthread_create(&thread, &attr, &CWinThread::ThreadEntry, this);
+        nError = ::pthread_create(&thread, &attr, &SThread::Entry, this);
         if (nError != 0) {
-            m_bJoinable = false;
+            state.bJoinable = false;
             m_hThread = nullptr;
-            m_pEnded.reset();
+            state.pEnded.reset();
         } else if (!bAutoDelete) {
-            m_thread = thread;
+            state.thread = thread;
         }
     }
     ::pthread_attr_destroy(&attr);
     return nError == 0 ? TRUE : FALSE;
 }
 
-void* CWinThread::ThreadEntry(void* pThis)
+void CWinThread::LetGoOfThread()
 {
-    static_cast<CWinThread*>(pThis)->Run();
-    return nullptr;
+    // Nobody joins or waits for a thread whose object goes with it.
+    ::pthread_detach(::pthread_self());
 }
 
-void CWinThread::Run()
+void CWinThread::SignalEnd()
 {
-    if (!InitInstance())
-        ExitInstance();
-    if (m_bAutoDelete) {
-        // Nobody joins or waits for a thread whose object goes with it.
-        ::pthread_detach(::pthread_self());
-        delete this;
-        return;
-    }
-    m_pEnded->Signal();
-}
-
-BOOL CWinThread::InitInstance()
-{
-    return FALSE;
-}
-
-int CWinThread::ExitInstance()
-{
-    return 0;
+    m_pThread->pEnded->Signal();
 }
 
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds)

@@ -1,7 +1,7 @@
 // The program's own path on Windows, from the module's file name.
-#include "ModulePath.h"
+#include "framework/core/ModulePath.h"
 
-#include "Types.h"
+#include "framework/core/Types.h"
 
 std::string GetModuleFilePath()
 {
@@ -18,4 +18,9 @@ std::string GetModuleFilePath()
         }
         strPath.resize(strPath.size() * 2);
     }
+}
+
+bool IsPathSeparator(char c)
+{
+    return c == '\\' || c == '/' || c == ':';
 }

@@ -3,12 +3,8 @@
 // shows up at the first track, not at the open.
 #pragma once
 
-#include "DiskAccess.h"
+#include "writer/DiskAccess.h"
 #include "framework/core/Types.h"
-
-// One INT 26h request (see RequestAbsoluteDiskWrite) through the VWIN32 driver opened as
-// hDevice.
-BOOL Vwin32AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors, const void* pBuffer);
 
 class CVwin32Access : public CDiskAccess
 {

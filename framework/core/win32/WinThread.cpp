@@ -1,7 +1,16 @@
 // The worker thread on Windows: the C runtime's thread and its handle.
-#include "WinThread.h"
+#include "framework/core/WinThread.h"
 
 #include <process.h>
+
+struct CWinThread::SThread
+{
+    static unsigned __stdcall Entry(void* pThis)
+    {
+        static_cast<CWinThread*>(pThis)->Run();
+        return 0;
+    }
+};
 
 CWinThread::CWinThread() = default;
 
@@ -28,7 +37,7 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, void* lpSecu
     // starts suspended so that m_hThread is in place before the thread can look at it; it
     // runs at once unless the caller asked for it to wait.
     const std::uintptr_t hThread =
-        ::_beginthreadex(lpSecurityAttrs, nStackSize, &CWinThread::ThreadEntry, this, dwCreateFlags | CREATE_SUSPENDED, nullptr);
+        ::_beginthreadex(lpSecurityAttrs, nStackSize, &SThread::Entry, this, dwCreateFlags | CREATE_SUSPENDED, nullptr);
     if (hThread == 0)
         return FALSE;
     m_hThread = reinterpret_cast<HANDLE>(hThread);
@@ -37,35 +46,14 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, void* lpSecu
     return TRUE;
 }
 
-DWORD CWinThread::ResumeThread()
+void CWinThread::LetGoOfThread()
 {
-    return ::ResumeThread(m_hThread);
+    // The handle goes with the object, and the object must not wait for its own end.
+    ::CloseHandle(m_hThread);
+    m_hThread = nullptr;
 }
 
-unsigned __stdcall CWinThread::ThreadEntry(void* pThis)
+void CWinThread::SignalEnd()
 {
-    static_cast<CWinThread*>(pThis)->Run();
-    return 0;
-}
-
-void CWinThread::Run()
-{
-    if (!InitInstance())
-        ExitInstance();
-    if (m_bAutoDelete) {
-        // The handle goes with the object, and the object must not wait for its own end.
-        ::CloseHandle(m_hThread);
-        m_hThread = nullptr;
-        delete this;
-    }
-}
-
-BOOL CWinThread::InitInstance()
-{
-    return FALSE;
-}
-
-int CWinThread::ExitInstance()
-{
-    return 0;
+    // The system signals the thread's handle itself once the thread has returned.
 }

@@ -1,6 +1,6 @@
 // The event on POSIX threads: a flag under a mutex, a condition variable to wait on, and an
 // eventfd for waits in poll(2).
-#include "Event.h"
+#include "framework/core/Event.h"
 
 #include <condition_variable>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The Linux family: the drive is a block device node, written with one request per track.
 #pragma once
 
-#include "DiskAccess.h"
+#include "writer/DiskAccess.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // The critical section on Windows: the system's own, which every Windows since 95 and NT 3.1
 // has, where the C++ runtime's mutex would need a thread library of its own.
-#include "CriticalSection.h"
+#include "framework/core/CriticalSection.h"
 
-#include "Types.h"
+#include "framework/core/Types.h"
 
 struct CCriticalSection::SLock
 {

@@ -1,7 +1,7 @@
 // The event on Windows: the system's manual-reset event.
-#include "Event.h"
+#include "framework/core/Event.h"
 
-#include "Types.h"
+#include "framework/core/Types.h"
 
 struct CEvent::SEvent
 {

@@ -1,8 +1,8 @@
 // The framework's texts on Windows: from UTF-8 through UTF-16 into the system's ANSI code
 // page, as the system's own A functions would have them.
-#include "LocalText.h"
+#include "framework/core/LocalText.h"
 
-#include "Types.h"
+#include "framework/core/Types.h"
 
 std::string LocalTextFromUtf8(const char* pszUtf8)
 {

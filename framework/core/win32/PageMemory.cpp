@@ -1,7 +1,7 @@
 // Page-aligned regions on Windows, straight from VirtualAlloc.
-#include "PageMemory.h"
+#include "framework/core/PageMemory.h"
 
-#include "Types.h"
+#include "framework/core/Types.h"
 
 void* AllocatePageRegion(std::size_t nBytes)
 {

@@ -1,8 +1,9 @@
 // The 95 family's way to the drive: the VWIN32 driver, one INT 26h request a track.
 #include "Vwin32Access.h"
 
-#include "DiskGeometry.h"
-#include "DiskService.h"
+#include "writer/DiskGeometry.h"
+#include "writer/DiskService.h"
+#include "writer/WriteThread.h"
 
 static_assert(sizeof(void*) == 4, "the disk service takes 32-bit addresses: a 32-bit build only");
 
@@ -32,12 +33,6 @@ private:
 
 } // namespace
 
-BOOL Vwin32AbsoluteDiskWrite(HANDLE hDevice, int nDrive, DWORD dwStartSector, UINT nSectors, const void* pBuffer)
-{
-    CVwin32Service service(hDevice);
-    return RequestAbsoluteDiskWrite(service, nDrive, dwStartSector, nSectors, pBuffer);
-}
-
 CVwin32Access::CVwin32Access(int nDrive) : m_nDrive(nDrive)
 {
 }
@@ -55,7 +50,8 @@ bool CVwin32Access::Open(const CEvent&)
 
 bool CVwin32Access::WriteTrack(unsigned nFirstSector, const void* pTrack)
 {
-    return Vwin32AbsoluteDiskWrite(m_hDevice, m_nDrive, nFirstSector, SECTORS_PER_TRACK, pTrack) != FALSE;
+    CVwin32Service service(m_hDevice);
+    return CWriteThread::AbsoluteDiskWrite(service, m_nDrive, nFirstSector, SECTORS_PER_TRACK, pTrack) != FALSE;
 }
 
 void CVwin32Access::Close()

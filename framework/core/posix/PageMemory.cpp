@@ -1,5 +1,5 @@
 // Page-aligned regions on Linux, straight from mmap.
-#include "PageMemory.h"
+#include "framework/core/PageMemory.h"
 
 #include <sys/mman.h>
 

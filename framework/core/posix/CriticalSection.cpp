@@ -1,5 +1,5 @@
 // The critical section on POSIX threads: a standard mutex.
-#include "CriticalSection.h"
+#include "framework/core/CriticalSection.h"
 
 #include <mutex>
 

@@ -1,9 +1,9 @@
 // The NT family: the raw floppy volume, written with WriteFile.
 #include "NtVolumeAccess.h"
 
-#include "DiskGeometry.h"
-#include "ImagePath.h"
-#include "WizardState.h"
+#include "writer/DiskGeometry.h"
+#include "writer/ImagePath.h"
+#include "writer/WizardState.h"
 
 #include <utility>
 

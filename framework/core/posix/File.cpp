@@ -1,5 +1,5 @@
 // The framework's file on Linux: an exclusive read-only descriptor.
-#include "File.h"
+#include "framework/core/File.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -10,11 +10,6 @@
 CFile::~CFile()
 {
     Abort();
-}
-
-bool CFile::IsOpen() const
-{
-    return m_hFile != -1;
 }
 
 BOOL CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException* pError)
@@ -57,14 +52,14 @@ BOOL CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException
 
 UINT CFile::Read(void* lpBuf, UINT nCount)
 {
-    if (m_hFile == -1)
+    if (m_hFile == s_hNoFile)
         CFileException::ThrowOsError(EBADF);
 
     auto* pNext = static_cast<char*>(lpBuf);
     UINT nRead = 0;
     // A file may hand out less than asked for before its end; only a read of 0 bytes is the end.
     while (nRead < nCount) {
-        const ssize_t n = ::read(m_hFile, pNext + nRead, nCount - nRead);
+        const ssize_t n = ::read(static_cast<int>(m_hFile), pNext + nRead, nCount - nRead);
         if (n > 0)
             nRead += static_cast<UINT>(n);
         else if (n == 0)
@@ -77,8 +72,39 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
 
 void CFile::Abort()
 {
-    if (m_hFile != -1) {
-        ::close(m_hFile);
-        m_hFile = -1;
+    if (m_hFile != s_hNoFile) {
+        ::close(static_cast<int>(m_hFile));
+        m_hFile = s_hNoFile;
+    }
+}
+
+// What a failed call's errno means for the file.
+int CFileException::OsErrorToException(long lOsError)
+{
+    switch (lOsError) {
+    case 0: return none;
+    case ENOENT: return fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return badPath;
+    case EMFILE:
+    case ENFILE: return tooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS: return accessDenied;
+    case EBADF: return invalidFile;
+    case EBUSY: return sharingViolation;
+    case ESPIPE:
+    case EOVERFLOW: return badSeek;
+    case EIO:
+    case ENXIO:
+    case ENODEV:
+    case ENOMEDIUM: return hardIO;
+    case EAGAIN:
+    case ENOLCK: return lockViolation;
+    case ENOSPC:
+    case EDQUOT: return diskFull;
+    case EFBIG: return endOfFile;
+    default: return genericException;
     }
 }

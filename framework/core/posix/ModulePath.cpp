@@ -1,5 +1,5 @@
 // The program's own path on Linux, from /proc/self/exe.
-#include "ModulePath.h"
+#include "framework/core/ModulePath.h"
 
 #include <unistd.h>
 
@@ -17,4 +17,9 @@ std::string GetModuleFilePath()
         }
         strPath.resize(strPath.size() * 2);
     }
+}
+
+bool IsPathSeparator(char c)
+{
+    return c == '/';
 }

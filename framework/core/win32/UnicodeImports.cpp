@@ -6,7 +6,7 @@
 // A program takes a system function through its import pointer, __imp__Name@bytes. Defining
 // that pointer here, in an object linked into the program itself, resolves every reference
 // before the system's import library is searched, so the import never comes into being.
-#include "Types.h"
+#include "framework/core/Types.h"
 
 #include <string>
 

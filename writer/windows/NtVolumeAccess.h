@@ -1,7 +1,7 @@
 // The NT family: the floppy volume opened as a device and written with ordinary file writes.
 #pragma once
 
-#include "DiskAccess.h"
+#include "writer/DiskAccess.h"
 #include "framework/core/Types.h"
 
 #include <string>

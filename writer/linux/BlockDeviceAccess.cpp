@@ -1,10 +1,10 @@
 // The Linux family: the drive opened directly or through udisks2, checked, and written a track per request.
 #include "BlockDeviceAccess.h"
 
-#include "DiskGeometry.h"
+#include "writer/DiskGeometry.h"
 #include "FloppyDrives.h"
 #include "UdisksOpen.h"
-#include "WizardState.h"
+#include "writer/WizardState.h"
 #include "framework/core/Event.h"
 
 #include <cerrno>

@@ -1,7 +1,7 @@
 // The two Windows families and the choice between them, made once at the start of a write.
 #pragma once
 
-#include "DiskAccess.h"
+#include "writer/DiskAccess.h"
 #include "framework/core/Types.h"
 
 #include <memory>
