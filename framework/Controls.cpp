@@ -1,4 +1,5 @@
-// The button's check, the same on every back end; the progress bar is each back end's own.
+// The control objects, the same on every back end: a button's check and a progress bar's
+// range and position, on the control the object stands for now.
 #include "Controls.h"
 
 #include "BackEnd.h"
@@ -12,4 +13,28 @@ void CButton::SetCheck(int nCheck)
 {
     if (m_hWnd != nullptr)
         AfxSetCheck(m_hWnd, nCheck);
+}
+
+void CProgressCtrl::SetRange(short nLower, short nUpper)
+{
+    if (m_hWnd != nullptr)
+        AfxSetProgressRange(m_hWnd, nLower, nUpper);
+}
+
+int CProgressCtrl::SetPos(int nPos)
+{
+    return m_hWnd != nullptr ? AfxSetProgressPos(m_hWnd, nPos) : 0;
+}
+
+void CProgressCtrl::GetRange(int& nLower, int& nUpper) const
+{
+    nLower = 0;
+    nUpper = 0;
+    if (m_hWnd != nullptr)
+        AfxGetProgressRange(m_hWnd, nLower, nUpper);
+}
+
+int CProgressCtrl::GetPos() const
+{
+    return m_hWnd != nullptr ? AfxGetProgressPos(m_hWnd) : 0;
 }

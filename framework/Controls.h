@@ -7,6 +7,8 @@ class CStatic : public CWnd
 {
 };
 
+// The pages read their radio buttons through the data exchange; the check is here for the
+// tests, which look at a button the way a page could.
 class CButton : public CWnd
 {
 public:
@@ -19,8 +21,9 @@ class CProgressCtrl : public CWnd
 {
 public:
     void SetRange(short nLower, short nUpper);
-    void GetRange(int& nLower, int& nUpper) const;
     // Returns the position before.
     int SetPos(int nPos);
+    // The pages only set the bar; the tests read it back.
+    void GetRange(int& nLower, int& nUpper) const;
     int GetPos() const;
 };

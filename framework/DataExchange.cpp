@@ -3,14 +3,17 @@
 #include "DataExchange.h"
 
 #include "BackEnd.h"
-#include "Dialog.h"
+#include "ControlGroups.h"
+#include "Wnd.h"
+
+#include <algorithm>
 
 BOOL CUserException::GetErrorMessage(char* lpszError, UINT nMaxError) const
 {
     return CopyMessage("The data exchange failed.", lpszError, nMaxError);
 }
 
-CDataExchange::CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
 {
 }
@@ -29,17 +32,16 @@ std::vector<HWND> CDataExchange::RadioGroup(int nIDC)
     const HWND hDialog = m_pDlgWnd->m_hWnd;
     if (hDialog == nullptr)
         Fail();
-    // The group is the control with the id and those after it up to the next WS_GROUP.
+    // The control with the id and those after it in its group.
+    const std::vector<SDialogControl> controls = AfxGetDialogControls(hDialog);
+    const std::vector<int> groups = ControlGroups(controls);
+    const auto nFirst = static_cast<std::size_t>(
+        std::find_if(controls.begin(), controls.end(), [nIDC](const SDialogControl& control) { return control.nID == nIDC; })
+        - controls.begin());
     std::vector<HWND> radios;
-    bool bInGroup = false;
-    for (const SDialogControl& control : AfxGetDialogControls(hDialog)) {
-        if (!bInGroup)
-            bInGroup = control.nID == nIDC;
-        else if ((control.dwStyle & WS_GROUP) != 0)
-            break;
-        if (bInGroup && control.bRadioButton)
-            radios.push_back(control.hWnd);
-    }
+    for (std::size_t i = nFirst; i < controls.size() && groups[i] == groups[nFirst]; ++i)
+        if (controls[i].bRadioButton)
+            radios.push_back(controls[i].hWnd);
     if (radios.empty())
         Fail();
     return radios;

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-class CDialog;
 class CWnd;
 
 // Thrown (as a pointer) by a failed exchange; UpdateData catches it and reports FALSE.
@@ -20,7 +19,8 @@ public:
 class CDataExchange
 {
 public:
-    CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate);
+    // The exchange of the dialog window that pDlgWnd stands for.
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
     // The control with this id in the current showing; fails the exchange if there is none.
     HWND PrepareCtrl(int nIDC);
@@ -29,7 +29,7 @@ public:
     [[noreturn]] void Fail();
 
     const BOOL m_bSaveAndValidate;  // TRUE: controls into fields
-    CDialog* const m_pDlgWnd;
+    CWnd* const m_pDlgWnd;
 };
 
 // Attaches the control object to the control for this showing (only if it has no window).

@@ -1,28 +1,97 @@
-// The dialog's toolkit-free part: the page-ended guard, the routing of commands through the
-// message maps, the data exchange's entry, temporary control objects, and the posting
-// mutex that keeps other threads from reaching a window that is going away.
+// The dialog, the same on every back end: a showing from the page's template, the page-ended
+// guard, the routing of commands through the message maps, the data exchange's entry, the
+// initial focus, temporary control objects, and the posting mutex that keeps other threads
+// from reaching a window that is going away.
 #include "Dialog.h"
 
 #include "BackEnd.h"
+#include "ControlGroups.h"
+#include "DialogShowing.h"
+#include "DialogTemplate.h"
 #include "WinApp.h"
 
 #include <new>
+
+namespace {
+
+// The control that has the focus when a page opens: the first enabled tab stop, and inside
+// a radio group its checked button, where tabbing into the group lands too; nullptr when
+// no control can take the focus.
+HWND InitialFocus(HWND hDialog)
+{
+    const std::vector<SDialogControl> controls = AfxGetDialogControls(hDialog);
+    const std::vector<int> groups = ControlGroups(controls);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const SDialogControl& control = controls[i];
+        if ((control.dwStyle & WS_TABSTOP) == 0 || !AfxIsWindowEnabled(control.hWnd))
+            continue;
+        if (!control.bRadioButton)
+            return control.hWnd;
+        for (std::size_t j = 0; j < controls.size(); ++j)
+            if (groups[j] == groups[i] && controls[j].bRadioButton && AfxGetCheck(controls[j].hWnd) != 0)
+                return controls[j].hWnd;
+        return control.hWnd;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class CDialog::CShowing final : public CDialogShowing
+{
+public:
+    explicit CShowing(CDialog& page) : m_page(page) {}
+
+    SShowingStart Begin(HWND hDialog, HFONT hFont) override
+    {
+        m_page.BeginShowing(hDialog, hFont);
+        // A page that returns FALSE has placed the focus itself, as the system's dialogs agree.
+        const bool bSetFocus = m_page.OnInitDialog() != FALSE && !m_page.m_bEnded;
+        return {!m_page.m_bEnded, bSetFocus, bSetFocus ? InitialFocus(hDialog) : nullptr};
+    }
+
+    void Command(UINT nID) override { m_page.OnCommand(nID); }
+
+    bool Message(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        return m_page.RouteMessage(nMessage, wParam, lParam, pResult);
+    }
+
+    void End() override { m_page.EndShowing(); }
+
+private:
+    CDialog& m_page;
+};
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, &CDialog::OnOK)
     ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(UINT nIDTemplate, CWnd*)
+CDialog::CDialog(UINT nIDTemplate)
     : m_nIDTemplate(nIDTemplate)
 {
 }
 
 CDialog::~CDialog() = default;
 
-void CDialog::BeginShowing(HWND hWnd)
+int CDialog::DoModal()
+{
+    const SDialogTemplate* pTemplate = FindDialogTemplate(m_nIDTemplate);
+    if (pTemplate == nullptr || m_hWnd != nullptr)
+        return -1;
+    m_nModalResult = -1;
+    CShowing showing(*this);
+    if (!AfxRunModalDialog(*pTemplate, showing))
+        return -1;
+    return m_nModalResult;
+}
+
+void CDialog::BeginShowing(HWND hWnd, HFONT hFont)
 {
     Attach(hWnd);
+    // The back end made the template's font, or the system did; the page only borrows it.
+    m_font.Attach(hFont);
     m_nModalResult = -1;
     m_bEnded = false;
     CSingleLock lock(m_postLock);
@@ -39,6 +108,7 @@ void CDialog::EndShowing()
     for (const std::unique_ptr<CWnd>& pTemporary : m_temporaries)
         pTemporary->m_hWnd = nullptr;
     m_temporaries.clear();
+    m_font.Detach();
     Detach();
 }
 
@@ -119,13 +189,6 @@ void CDialog::OnCommand(UINT nID)
         pApp->OnCmdMsg(WM_COMMAND, nID, 0, 0);
 }
 
-LRESULT CDialog::WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam)
-{
-    LRESULT lResult = 0;
-    RouteMessage(nMessage, wParam, lParam, &lResult);
-    return lResult;
-}
-
 bool CDialog::RouteMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (nMessage == WM_COMMAND) {
@@ -162,28 +225,4 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
-}
-
-HWND AfxInitialFocus(HWND hDialog)
-{
-    const std::vector<SDialogControl> controls = AfxGetDialogControls(hDialog);
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const SDialogControl& control = controls[i];
-        if ((control.dwStyle & WS_TABSTOP) == 0 || !AfxIsWindowEnabled(control.hWnd))
-            continue;
-        if (!control.bRadioButton)
-            return control.hWnd;
-        // The radio group runs from its first button to the next group's start.
-        std::size_t nFirst = i;
-        while (nFirst > 0 && (controls[nFirst].dwStyle & WS_GROUP) == 0)
-            --nFirst;
-        for (std::size_t j = nFirst; j < controls.size(); ++j) {
-            if (j > nFirst && (controls[j].dwStyle & WS_GROUP) != 0)
-                break;
-            if (controls[j].bRadioButton && AfxGetCheck(controls[j].hWnd) != 0)
-                return controls[j].hWnd;
-        }
-        return control.hWnd;
-    }
-    return nullptr;
 }

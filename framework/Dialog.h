@@ -1,6 +1,7 @@
 // A modal dialog page. The object lives across showings; each DoModal makes a fresh window
 // from the page's template, runs OnInitDialog, runs the modal loop until EndDialog, and
-// destroys the window again. Other threads reach the window of the moment by Post.
+// destroys the window again. Other threads reach the window of the moment by Post; a
+// command reaches the page from its buttons and keys, or posted as WM_COMMAND.
 #pragma once
 
 #include "AfxRes.h"
@@ -17,7 +18,7 @@
 class CDialog : public CWnd, public CPostTarget
 {
 public:
-    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    explicit CDialog(UINT nIDTemplate);
     ~CDialog() override;
 
     // Shows the page and returns the code given to EndDialog; -1 if the page could not be
@@ -35,19 +36,12 @@ public:
     // it if there is one, else a temporary object that the page holds until the showing ends.
     CWnd* GetDlgItem(int nID) const;
     BOOL BringWindowToTop();
-    UINT GetTemplateID() const { return m_nIDTemplate; }
 
     CFont* GetFont() const override;
 
     // Queues a message for the page's window, from any thread; dropped when the page has no
     // window, and with the window when it is destroyed before the message was handled.
     void Post(UINT nMessage, WPARAM wParam, LPARAM lParam) override;
-
-    // A command from a button, a key or a posted WM_COMMAND: the page's message map first,
-    // then the application's. Ignored once the page has ended.
-    void OnCommand(UINT nID);
-    // A message from the window's queue; ignored once the page has ended.
-    LRESULT WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam);
 
 protected:
     // Runs the data exchange toward the controls; if that fails, ends the page with -1.
@@ -61,14 +55,17 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The back end's side of a showing (framework/qt, framework/win32).
-    friend class CDialogBackEnd;
+    // What the back end tells the page of one showing's window (DialogShowing.h).
+    class CShowing;
 
     // The showing's window exists: the page takes it and may be posted to.
-    void BeginShowing(HWND hWnd);
+    void BeginShowing(HWND hWnd, HFONT hFont);
     // The showing's window is about to go: nothing more is queued for it, and the page and
     // its temporary control objects let go of it.
     void EndShowing();
+    // A command from a button, a key or a posted WM_COMMAND: the page's message map first,
+    // then the application's. Ignored once the page has ended.
+    void OnCommand(UINT nID);
     // A message for the page's window through the message maps: WM_COMMAND as a command,
     // anything else to the page's handler for it. false when no handler ran: the page has
     // none, or it has ended, and the window's default processing takes the message.

@@ -1,13 +1,31 @@
-// What fonts and paint contexts do the same way on every back end: who releases a font,
-// and which font object a paint context has selected.
+// Fonts and paint contexts, the same on every back end: who releases a font, which font
+// object a paint context has selected, and the paint of a window from its begin to its end.
 #include "Gdi.h"
 
 #include "BackEnd.h"
+#include "Wnd.h"
 
 CFont::~CFont()
 {
     DeleteObject();
     Detach();
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
+{
+    if (lpLogFont == nullptr)
+        return FALSE;
+    DeleteObject();
+    m_hObject = AfxCreateFont(*lpLogFont);
+    m_bOwned = m_hObject != nullptr;
+    return m_bOwned ? TRUE : FALSE;
+}
+
+int CFont::GetLogFont(LOGFONT* pLogFont) const
+{
+    if (m_hObject == nullptr || pLogFont == nullptr)
+        return 0;
+    return AfxGetLogFont(m_hObject, pLogFont);
 }
 
 BOOL CFont::DeleteObject()
@@ -53,4 +71,27 @@ CFont* CDC::SelectObject(CFont* pFont)
     }
     m_pFont = pFont;
     return pBefore;
+}
+
+int CDC::SetBkMode(int nBkMode)
+{
+    return AfxSetBkMode(m_hDC, nBkMode);
+}
+
+int CDC::DrawText(const std::string& strText, RECT* lpRect, UINT nFormat)
+{
+    if (lpRect == nullptr)
+        return 0;
+    return AfxDrawText(m_hDC, strText, lpRect, nFormat);
+}
+
+CPaintDC::CPaintDC(CWnd* pWnd)
+    : m_hWnd(pWnd->m_hWnd)
+{
+    m_hDC = AfxBeginPaint(m_hWnd, &m_ps);
+}
+
+CPaintDC::~CPaintDC()
+{
+    AfxEndPaint(m_hWnd, &m_ps);
 }

@@ -1,5 +1,5 @@
-// The application object's toolkit-free part: the one application, its name and its
-// default steps. Each back end has the start-up (AfxWinMain) and the look of the controls.
+// The application object, the same on every back end: the one application, its name, its
+// default steps and the program's start-up around them.
 #include "WinApp.h"
 
 #include "BackEnd.h"
@@ -11,6 +11,20 @@
 namespace {
 
 CWinApp* s_pApp = nullptr;
+
+// Gives the application the name it goes by, if it has none: its title from the string
+// table, else the name of its program file.
+void NameApplication(CWinApp& app)
+{
+    if (app.m_pszAppName == nullptr)
+        app.m_pszAppName = AfxFindStringResource(AFX_IDS_APP_TITLE);
+    if (app.m_pszAppName == nullptr) {
+        static std::string s_strAppName;
+        const std::string strPath = GetModuleFilePath();
+        s_strAppName = strPath.substr(strPath.find_last_of("/\\") + 1);
+        app.m_pszAppName = s_strAppName.c_str();
+    }
+}
 
 } // namespace
 
@@ -48,15 +62,24 @@ CWinApp* AfxGetApp()
     return s_pApp;
 }
 
-void AfxNameApplication(CWinApp& app)
+BOOL CWinApp::Enable3dControlsStatic()
 {
-    // Without a name of its own the program goes by its title, and failing that by its file.
-    if (app.m_pszAppName == nullptr)
-        app.m_pszAppName = AfxFindStringResource(AFX_IDS_APP_TITLE);
-    if (app.m_pszAppName == nullptr) {
-        static std::string s_strAppName;
-        const std::string strPath = GetModuleFilePath();
-        s_strAppName = strPath.substr(strPath.find_last_of("/\\") + 1);
-        app.m_pszAppName = s_strAppName.c_str();
-    }
+    return AfxEnable3dControls() ? TRUE : FALSE;
+}
+
+int AfxWinMain(int argc, char* argv[])
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return -1;
+    NameApplication(*pApp);
+    if (!AfxStartWindowSystem(argc, argv, pApp->m_pszAppName))
+        return 1;
+    // An application that runs its pages inside InitInstance returns FALSE there and needs
+    // no message loop of its own.
+    if (pApp->InitInstance())
+        AfxRunMessageLoop();
+    const int nResult = pApp->ExitInstance();
+    AfxEndWindowSystem();
+    return nResult;
 }

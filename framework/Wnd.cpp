@@ -64,14 +64,6 @@ void CWnd::GetClientRect(RECT* lpRect) const
         AfxGetClientRect(m_hWnd, lpRect);
 }
 
-BOOL CWnd::EnableWindow(BOOL bEnable)
-{
-    const BOOL bWasDisabled = IsWindowEnabled() ? FALSE : TRUE;
-    if (m_hWnd != nullptr)
-        AfxEnableWindow(m_hWnd, bEnable);
-    return bWasDisabled;
-}
-
 BOOL CWnd::IsWindowEnabled() const
 {
     return m_hWnd != nullptr && AfxIsWindowEnabled(m_hWnd) ? TRUE : FALSE;

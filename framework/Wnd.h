@@ -16,7 +16,6 @@ public:
 
     // The window this object stands for now; nullptr while it has none.
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object attached to this window (by SubclassWindow, or a dialog to its own window);
     // nullptr for a window that has none.
@@ -25,8 +24,6 @@ public:
     void SetWindowText(const std::string& strText);
     void GetWindowText(std::string& rString) const;
     void GetClientRect(RECT* lpRect) const;
-    // Returns TRUE if the window was disabled before.
-    BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const;
 
     // The dialog a control stands on; nullptr for a dialog or a window without one.

@@ -17,9 +17,9 @@ public:
     void Lock() const;
     // Whether the event has been set; does not wait.
     bool IsSet() const;
-    // POSIX only: a descriptor that becomes readable once the event is set, for a wait in
-    // poll(2) beside other descriptors; -1 if the system gave none (poll then skips it).
-    // Windows has no counterpart: its waits take the event's handle itself.
+    // A descriptor that becomes readable once the event is set, for a wait in poll(2) beside
+    // other descriptors; -1 if the system gave none (poll then skips it). Always -1 on
+    // Windows, whose waits take the event's handle itself.
     int GetPollDescriptor() const;
 
 private:

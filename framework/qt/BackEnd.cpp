@@ -65,11 +65,6 @@ void AfxGetClientRect(HWND hWnd, RECT* lpRect)
     *lpRect = CRect(0, 0, rect.width(), rect.height());
 }
 
-void AfxEnableWindow(HWND hWnd, BOOL bEnable)
-{
-    WidgetOf(hWnd)->setEnabled(bEnable != FALSE);
-}
-
 bool AfxIsWindowEnabled(HWND hWnd)
 {
     return WidgetOf(hWnd)->isEnabled();
@@ -119,19 +114,47 @@ HWND AfxGetDlgItem(HWND hDialog, int nID)
     return pWindow != nullptr ? HandleOf(pWindow->Item(nID)) : nullptr;
 }
 
+namespace {
+
+// What a hooked window procedure is on the Win32 API: the attached object sees the widget's
+// messages before the widget does. Of the toolkit's events only painting has a message the
+// pages handle (WM_PAINT); a handler that ran stands for the widget's own painting.
+class CHookedWidgets : public QObject
+{
+public:
+    static CHookedWidgets& Filter()
+    {
+        static CHookedWidgets s_filter;
+        return s_filter;
+    }
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pEvent->type() != QEvent::Paint)
+            return false;
+        CWnd* pAttached = CWnd::FromHandlePermanent(HandleOf(static_cast<QWidget*>(pObject)));
+        return pAttached != nullptr && pAttached->OnWndMsg(WM_PAINT, 0, 0, nullptr);
+    }
+};
+
+} // namespace
+
 void AfxHookWindow(CWnd& wnd)
 {
-    // Our control widgets ask the permanent map for the object before they paint. Once the
-    // widget is gone, whatever object is attached to it then lets go.
+    // Once the widget is gone, whatever object is attached to it then lets go.
     const HWND hWnd = wnd.m_hWnd;
-    QObject::connect(WidgetOf(hWnd), &QObject::destroyed, [hWnd] {
+    QWidget* pWidget = WidgetOf(hWnd);
+    pWidget->installEventFilter(&CHookedWidgets::Filter());
+    QObject::connect(pWidget, &QObject::destroyed, [hWnd] {
         if (CWnd* pAttached = CWnd::FromHandlePermanent(hWnd))
             pAttached->UnsubclassWindow();
     });
 }
 
-void AfxUnhookWindow(CWnd&)
+void AfxUnhookWindow(CWnd& wnd)
 {
+    WidgetOf(wnd.m_hWnd)->removeEventFilter(&CHookedWidgets::Filter());
 }
 
 void AfxPostDialogMessage(HWND hDialog, UINT nMessage, WPARAM wParam, LPARAM lParam)

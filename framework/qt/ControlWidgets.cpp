@@ -2,7 +2,6 @@
 #include "ControlWidgets.h"
 
 #include "QtHandles.h"
-#include "framework/Wnd.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -34,9 +33,6 @@ void CStaticTextWidget::SetText(const QString& strText)
 
 void CStaticTextWidget::paintEvent(QPaintEvent*)
 {
-    if (CWnd* pAttached = CWnd::FromHandlePermanent(HandleOf(this));
-        pAttached != nullptr && pAttached->OnWndMsg(WM_PAINT, 0, 0, nullptr))
-        return;
     QPainter painter(this);
     if (!m_bTransparent)
         painter.fillRect(rect(), palette().color(QPalette::Window));

@@ -1,26 +1,36 @@
 // The progress bar on the toolkit: the bar widget's range and value.
-#include "framework/Controls.h"
+#include "framework/BackEnd.h"
 
 #include "QtHandles.h"
 
 #include <QProgressBar>
 
-void CProgressCtrl::SetRange(short nLower, short nUpper)
+namespace {
+
+QProgressBar* BarOf(HWND hWnd)
 {
-    if (auto* pBar = qobject_cast<QProgressBar*>(WidgetOf(m_hWnd)))
+    return qobject_cast<QProgressBar*>(WidgetOf(hWnd));
+}
+
+} // namespace
+
+void AfxSetProgressRange(HWND hWnd, short nLower, short nUpper)
+{
+    if (QProgressBar* pBar = BarOf(hWnd))
         pBar->setRange(nLower, nUpper);
 }
 
-void CProgressCtrl::GetRange(int& nLower, int& nUpper) const
+void AfxGetProgressRange(HWND hWnd, int& nLower, int& nUpper)
 {
-    const auto* pBar = qobject_cast<const QProgressBar*>(WidgetOf(m_hWnd));
-    nLower = pBar != nullptr ? pBar->minimum() : 0;
-    nUpper = pBar != nullptr ? pBar->maximum() : 0;
+    if (const QProgressBar* pBar = BarOf(hWnd)) {
+        nLower = pBar->minimum();
+        nUpper = pBar->maximum();
+    }
 }
 
-int CProgressCtrl::SetPos(int nPos)
+int AfxSetProgressPos(HWND hWnd, int nPos)
 {
-    auto* pBar = qobject_cast<QProgressBar*>(WidgetOf(m_hWnd));
+    QProgressBar* pBar = BarOf(hWnd);
     if (pBar == nullptr)
         return 0;
     const int nOld = pBar->value();
@@ -28,8 +38,8 @@ int CProgressCtrl::SetPos(int nPos)
     return nOld;
 }
 
-int CProgressCtrl::GetPos() const
+int AfxGetProgressPos(HWND hWnd)
 {
-    const auto* pBar = qobject_cast<const QProgressBar*>(WidgetOf(m_hWnd));
+    const QProgressBar* pBar = BarOf(hWnd);
     return pBar != nullptr ? pBar->value() : 0;
 }

@@ -1,32 +1,32 @@
-// A showing of a dialog on the toolkit: a modal widget made from the template, run by the
-// toolkit's own modal loop.
-#include "framework/Dialog.h"
+// A showing of a dialog on the toolkit: a modal widget made from the template, in a font the
+// back end makes for it, run by the toolkit's own modal loop.
+#include "framework/BackEnd.h"
 
 #include "DialogWindow.h"
 #include "QtHandles.h"
+#include "framework/DialogShowing.h"
 
 #include <QApplication>
 
 #include <memory>
 
-int CDialog::DoModal()
+bool AfxRunModalDialog(const SDialogTemplate& dialogTemplate, CDialogShowing& showing)
 {
-    const SDialogTemplate* pTemplate = FindDialogTemplate(m_nIDTemplate);
-    if (pTemplate == nullptr || QApplication::instance() == nullptr || m_hWnd != nullptr)
-        return -1;
+    if (QApplication::instance() == nullptr)
+        return false;
 
-    // The toolkit has no dialog manager to make the template's font: the dialog makes it.
-    const LOGFONT lf = MakeLogFont(pTemplate->pszFaceName, pTemplate->nPointSize);
-    m_font.CreateFontIndirect(&lf);
-    auto pWindow = std::make_unique<CDialogWindow>(*this, *pTemplate, m_font.m_hObject->font);
-    BeginShowing(HandleOf(pWindow.get()));
-
-    if (OnInitDialog())
-        pWindow->SetInitialFocus();
-    if (!m_bEnded)
+    // The toolkit has no dialog manager to make the template's font: the back end makes it,
+    // and keeps it until the window has gone.
+    const HFONT hFont = AfxCreateFont(MakeLogFont(dialogTemplate.pszFaceName, dialogTemplate.nPointSize));
+    auto pWindow = std::make_unique<CDialogWindow>(showing, dialogTemplate, hFont->font);
+    const SShowingStart start = showing.Begin(HandleOf(pWindow.get()), hFont);
+    if (start.bSetFocus && start.hFocus != nullptr)
+        WidgetOf(start.hFocus)->setFocus(Qt::TabFocusReason);
+    if (start.bRunModalLoop)
         pWindow->exec();
 
-    EndShowing();
+    showing.End();
     pWindow.reset();
-    return m_nModalResult;
+    AfxDeleteFont(hFont);
+    return true;
 }

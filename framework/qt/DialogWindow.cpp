@@ -2,10 +2,10 @@
 #include "DialogWindow.h"
 
 #include "ControlWidgets.h"
-#include "QtHandles.h"
 #include "Resources.h"
-#include "framework/BackEnd.h"
-#include "framework/Dialog.h"
+#include "framework/AfxRes.h"
+#include "framework/ControlGroups.h"
+#include "framework/DialogShowing.h"
 #include "framework/DialogUnits.h"
 
 #include <QButtonGroup>
@@ -38,21 +38,21 @@ QEvent::Type CPostedMessageEvent::EventType()
     return s_type;
 }
 
-CDialogWindow::CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTemplate, const QFont& font)
+CDialogWindow::CDialogWindow(CDialogShowing& showing, const SDialogTemplate& dialogTemplate, const QFont& font)
     // A caption and a modal frame, and nothing else: no close box, no icon, no resizing.
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_owner(owner)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_showing(showing)
 {
     setModal(true);
     setLocale(LocaleOf(dialogTemplate.wLanguage));
     setFont(font);
     setFixedSize(MapDialogX(dialogTemplate.cx), MapDialogY(dialogTemplate.cy));
 
-    int nGroup = 0;
+    const std::vector<int> groups = ControlGroups(dialogTemplate.items);
     QButtonGroup* pRadioGroup = nullptr;
     int nRadioGroupOf = -1;
-    for (const SDialogItem& item : dialogTemplate.items) {
-        if ((item.dwStyle & WS_GROUP) != 0)
-            ++nGroup;
+    for (std::size_t i = 0; i < dialogTemplate.items.size(); ++i) {
+        const SDialogItem& item = dialogTemplate.items[i];
+        const int nGroup = groups[i];
         QWidget* pWidget = CreateControl(item);
         const CRect rect = MapDialogRect(item.x, item.y, item.cx, item.cy);
         pWidget->move(rect.left, rect.top);
@@ -62,7 +62,7 @@ CDialogWindow::CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTempla
         if ((item.dwStyle & WS_DISABLED) != 0)
             pWidget->setEnabled(false);
 
-        // Radio buttons between two group starts keep one another exclusive.
+        // The radio buttons of one group keep one another exclusive.
         QButtonGroup* pGroupOfItem = nullptr;
         if (auto* pRadio = qobject_cast<QRadioButton*>(pWidget)) {
             if (pRadioGroup == nullptr || nRadioGroupOf != nGroup) {
@@ -162,7 +162,7 @@ QWidget* CDialogWindow::CreateControl(const SDialogItem& item)
         // Push and radio buttons send their id as a command when clicked; a group box does not.
         if (auto* pClickable = qobject_cast<QAbstractButton*>(pWidget)) {
             const auto nID = static_cast<UINT>(item.nID);
-            connect(pClickable, &QAbstractButton::clicked, this, [this, nID] { m_owner.OnCommand(nID); });
+            connect(pClickable, &QAbstractButton::clicked, this, [this, nID] { m_showing.Command(nID); });
         }
         break;
 
@@ -182,12 +182,6 @@ QWidget* CDialogWindow::Item(int nID) const
         if (item.pTemplate->nID == nID)
             return item.pWidget;
     return nullptr;
-}
-
-void CDialogWindow::SetInitialFocus()
-{
-    if (const HWND hFocus = AfxInitialFocus(HandleOf(this)))
-        WidgetOf(hFocus)->setFocus(Qt::TabFocusReason);
 }
 
 QPushButton* CDialogWindow::DefaultButton() const
@@ -210,13 +204,13 @@ void CDialogWindow::keyPressEvent(QKeyEvent* pEvent)
                 if (pDefault->isEnabled())
                     pDefault->click();
             } else {
-                m_owner.OnCommand(IDOK);
+                m_showing.Command(IDOK);
             }
             return;
         }
         break;
     case Qt::Key_F1:
-        m_owner.OnCommand(ID_HELP);
+        m_showing.Command(ID_HELP);
         return;
     default:
         break;
@@ -226,14 +220,15 @@ void CDialogWindow::keyPressEvent(QKeyEvent* pEvent)
 
 void CDialogWindow::reject()
 {
-    m_owner.OnCommand(IDCANCEL);
+    m_showing.Command(IDCANCEL);
 }
 
 bool CDialogWindow::event(QEvent* pEvent)
 {
     if (pEvent->type() == CPostedMessageEvent::EventType()) {
         const auto* pMessage = static_cast<CPostedMessageEvent*>(pEvent);
-        m_owner.WindowProc(pMessage->m_nMessage, pMessage->m_wParam, pMessage->m_lParam);
+        LRESULT lResult = 0;
+        m_showing.Message(pMessage->m_nMessage, pMessage->m_wParam, pMessage->m_lParam, &lResult);
         return true;
     }
     return QDialog::event(pEvent);

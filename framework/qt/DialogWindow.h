@@ -1,6 +1,6 @@
 // The window of one showing of a dialog: made from the dialog's template, it passes its
 // buttons' commands, the keyboard's Enter, Escape and F1, and posted messages to the
-// dialog object. Only the dialog layer itself uses this class.
+// showing. Only the dialog layer itself uses this class.
 #pragma once
 
 #include "framework/DialogTemplate.h"
@@ -10,7 +10,7 @@
 
 #include <vector>
 
-class CDialog;
+class CDialogShowing;
 class QButtonGroup;
 class QPushButton;
 
@@ -36,16 +36,11 @@ public:
         QButtonGroup* pRadioGroup;  // the radio group the control belongs to, if any
     };
 
-    CDialogWindow(CDialog& owner, const SDialogTemplate& dialogTemplate, const QFont& font);
+    CDialogWindow(CDialogShowing& showing, const SDialogTemplate& dialogTemplate, const QFont& font);
 
-    CDialog& Owner() const { return m_owner; }
     const std::vector<SItem>& Items() const { return m_items; }
     // The first control with this id, or nullptr.
     QWidget* Item(int nID) const;
-
-    // Puts the focus on the first enabled tab stop; inside a radio group on its checked
-    // button, as tabbing into the group does.
-    void SetInitialFocus();
 
 protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
@@ -63,6 +58,6 @@ private:
     void PutRadioButtonsInTheirGroupBoxes();
     QPushButton* DefaultButton() const;
 
-    CDialog& m_owner;
+    CDialogShowing& m_showing;
     std::vector<SItem> m_items;
 };

@@ -1,9 +1,7 @@
 // Fonts and painting on the toolkit: a font handle holds a QFont, a paint context a QPainter.
-#include "framework/Gdi.h"
+#include "framework/BackEnd.h"
 
 #include "QtHandles.h"
-#include "framework/BackEnd.h"
-#include "framework/Wnd.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,13 +46,10 @@ LOGFONT MakeLogFont(const char* pszFaceName, int nPointSize)
     return lf;
 }
 
-BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
+HFONT AfxCreateFont(const LOGFONT& logFont)
 {
-    if (lpLogFont == nullptr)
-        return FALSE;
     SubstituteDialogFonts();
-    DeleteObject();
-    auto* pFont = new HFONT__{QFont(), *lpLogFont};
+    auto* pFont = new HFONT__{QFont(), logFont};
     LOGFONT& lf = pFont->logFont;
     lf.lfFaceName[LF_FACESIZE - 1] = '\0';
 
@@ -66,16 +61,12 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
     font.setItalic(lf.lfItalic != 0);
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);
-    m_hObject = pFont;
-    m_bOwned = true;
-    return TRUE;
+    return pFont;
 }
 
-int CFont::GetLogFont(LOGFONT* pLogFont) const
+int AfxGetLogFont(HFONT hFont, LOGFONT* pLogFont)
 {
-    if (m_hObject == nullptr || pLogFont == nullptr)
-        return 0;
-    *pLogFont = m_hObject->logFont;
+    *pLogFont = hFont->logFont;
     return static_cast<int>(sizeof(LOGFONT));
 }
 
@@ -90,45 +81,41 @@ HFONT AfxSelectFont(HDC hDC, HFONT hFont)
     return std::exchange(hDC->pSelected, hFont);
 }
 
-int CDC::SetBkMode(int nBkMode)
+int AfxSetBkMode(HDC hDC, int nBkMode)
 {
-    const int nOld = m_hDC->nBkMode;
-    m_hDC->nBkMode = nBkMode;
-    return nOld;
+    return std::exchange(hDC->nBkMode, nBkMode);
 }
 
-int CDC::DrawText(const std::string& strText, RECT* lpRect, UINT nFormat)
+int AfxDrawText(HDC hDC, const std::string& strText, RECT* lpRect, UINT nFormat)
 {
-    if (lpRect == nullptr)
-        return 0;
     const QRect rect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top);
     const QString text = QString::fromLocal8Bit(strText.data(), static_cast<qsizetype>(strText.size()));
 
     const int nFlags = TextFlagsFor(nFormat);
-    QPainter& painter = m_hDC->painter;
+    QPainter& painter = hDC->painter;
     QRect bound = painter.boundingRect(rect, nFlags, text);
     if ((nFormat & DT_NOCLIP) == 0)
         bound &= rect;
-    if (m_hDC->nBkMode == OPAQUE && !text.isEmpty())
+    if (hDC->nBkMode == OPAQUE && !text.isEmpty())
         painter.fillRect(bound, Qt::white);
     painter.drawText(rect, nFlags, text);
     return bound.height();
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd)
-    : m_hWnd(pWnd->m_hWnd)
+HDC AfxBeginPaint(HWND hWnd, PAINTSTRUCT* pPaint)
 {
-    m_hDC = new HDC__;
-    m_hDC->painter.begin(WidgetOf(m_hWnd));
+    auto* pDC = new HDC__;
+    pDC->painter.begin(WidgetOf(hWnd));
     // A fresh context draws black letters, whatever the window's colours are.
-    m_hDC->painter.setPen(Qt::black);
-    m_hDC->ownFont.font = m_hDC->painter.font();
-    m_ps.hdc = m_hDC;
-    AfxGetClientRect(m_hWnd, &m_ps.rcPaint);
+    pDC->painter.setPen(Qt::black);
+    pDC->ownFont.font = pDC->painter.font();
+    pPaint->hdc = pDC;
+    AfxGetClientRect(hWnd, &pPaint->rcPaint);
+    return pDC;
 }
 
-CPaintDC::~CPaintDC()
+void AfxEndPaint(HWND, const PAINTSTRUCT* pPaint)
 {
-    m_hDC->painter.end();
-    delete m_hDC;
+    pPaint->hdc->painter.end();
+    delete pPaint->hdc;
 }

@@ -1,6 +1,4 @@
 // The program's start-up on the toolkit, and the classic look of its controls there.
-#include "framework/WinApp.h"
-
 #include "framework/BackEnd.h"
 
 #include <QApplication>
@@ -10,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -37,6 +36,11 @@ SDisplay ChosenDisplay()
 // not help. Everything else it says passes on unchanged.
 const char* s_pszStartingApp = nullptr;
 QtMessageHandler s_pPreviousHandler = nullptr;
+
+// The toolkit's application object, from the start to the end of the window system. It
+// keeps a reference to the count of arguments it was shown.
+int s_nArgs = 0;
+std::unique_ptr<QApplication> s_pApplication;
 
 void OnMessageWhileStarting(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
 {
@@ -77,41 +81,42 @@ QPalette ClassicPalette()
 
 } // namespace
 
-BOOL CWinApp::Enable3dControlsStatic()
+bool AfxEnable3dControls()
 {
     QStyle* pStyle = QStyleFactory::create(QStringLiteral("Windows"));
     if (pStyle == nullptr)
-        return FALSE;
+        return false;
     QApplication::setStyle(pStyle);
     QApplication::setPalette(ClassicPalette());
-    return TRUE;
+    return true;
 }
 
-int AfxWinMain(int argc, char* argv[])
+bool AfxStartWindowSystem(int argc, char* argv[], const char* pszAppName)
 {
-    CWinApp* pApp = AfxGetApp();
-    if (pApp == nullptr)
-        return -1;
-    AfxNameApplication(*pApp);
-
     // Started over a remote shell or from a text console there is nowhere to show a page.
     // The toolkit would find that out only by failing; one plain line serves the user better.
     if (ChosenDisplay().pszKind == nullptr) {
-        std::fprintf(stderr, "%s needs a graphical desktop, and no display was found.\n", pApp->m_pszAppName);
-        return 1;
+        std::fprintf(stderr, "%s needs a graphical desktop, and no display was found.\n", pszAppName);
+        return false;
     }
 
     // The program takes no command line: the toolkit is shown only the program's name.
-    int nArgs = argc > 0 ? 1 : 0;
-    s_pszStartingApp = pApp->m_pszAppName;
+    s_nArgs = argc > 0 ? 1 : 0;
+    s_pszStartingApp = pszAppName;
     s_pPreviousHandler = qInstallMessageHandler(OnMessageWhileStarting);
-    QApplication app(nArgs, argv);
+    s_pApplication = std::make_unique<QApplication>(s_nArgs, argv);
     qInstallMessageHandler(s_pPreviousHandler);
     // The pages come and go one after the other; no window closing ends anything.
     QApplication::setQuitOnLastWindowClosed(false);
+    return true;
+}
 
-    if (!pApp->InitInstance())
-        return pApp->ExitInstance();
+void AfxRunMessageLoop()
+{
     QApplication::exec();
-    return pApp->ExitInstance();
+}
+
+void AfxEndWindowSystem()
+{
+    s_pApplication.reset();
 }

@@ -63,11 +63,6 @@ void AfxGetClientRect(HWND hWnd, RECT* lpRect)
     ::GetClientRect(hWnd, lpRect);
 }
 
-void AfxEnableWindow(HWND hWnd, BOOL bEnable)
-{
-    ::EnableWindow(hWnd, bEnable);
-}
-
 bool AfxIsWindowEnabled(HWND hWnd)
 {
     return ::IsWindowEnabled(hWnd) != FALSE;
@@ -134,14 +129,4 @@ void AfxEndDialog(HWND hDialog, int nResult)
 void AfxBringWindowToTop(HWND hWnd)
 {
     ::BringWindowToTop(hWnd);
-}
-
-void AfxDeleteFont(HFONT hFont)
-{
-    ::DeleteObject(hFont);
-}
-
-HFONT AfxSelectFont(HDC hDC, HFONT hFont)
-{
-    return static_cast<HFONT>(::SelectObject(hDC, hFont));
 }

@@ -1,27 +1,15 @@
 // A showing of a dialog on the Win32 API: the dialog manager makes the window from the
-// template in memory and runs the modal loop; the dialog procedure hands the page its
-// messages through the message maps.
-#include "framework/Dialog.h"
+// template in memory, in the template's font, and runs the modal loop; the dialog procedure
+// tells the showing of the window's messages.
+#include "framework/BackEnd.h"
 
 #include "DialogTemplateBuilder.h"
-#include "framework/BackEnd.h"
+#include "framework/AfxRes.h"
+#include "framework/DialogShowing.h"
 
 #include <commctrl.h>
 
 #include <cstring>
-
-class CDialogBackEnd
-{
-public:
-    static INT_PTR CALLBACK DialogProc(HWND hDialog, UINT nMessage, WPARAM wParam, LPARAM lParam);
-
-private:
-    static CDialog* PageOf(HWND hDialog)
-    {
-        return reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hDialog, DWLP_USER));
-    }
-    static BOOL InitDialog(HWND hDialog, CDialog& page);
-};
 
 namespace {
 
@@ -47,45 +35,33 @@ void RegisterCommonControls()
     (void)s_bDone;
 }
 
-} // namespace
-
-int CDialog::DoModal()
+CDialogShowing* ShowingOf(HWND hDialog)
 {
-    const SDialogTemplate* pTemplate = FindDialogTemplate(m_nIDTemplate);
-    if (pTemplate == nullptr || m_hWnd != nullptr)
-        return -1;
-    RegisterCommonControls();
-    const std::vector<DWORD> dialogTemplate = BuildDialogTemplate(*pTemplate);
-    m_nModalResult = -1;
-    // The pictures are the program's resources, which the dialog manager loads from it.
-    ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
-                              nullptr, &CDialogBackEnd::DialogProc, reinterpret_cast<LPARAM>(this));
-    return m_nModalResult;
+    return reinterpret_cast<CDialogShowing*>(::GetWindowLongPtrA(hDialog, DWLP_USER));
 }
 
-BOOL CDialogBackEnd::InitDialog(HWND hDialog, CDialog& page)
+BOOL InitDialog(HWND hDialog, CDialogShowing& showing)
 {
-    ::SetWindowLongPtrA(hDialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&page));
-    page.BeginShowing(hDialog);
-    // The dialog manager made the template's font; the page only borrows it.
-    page.m_font.Attach(reinterpret_cast<HFONT>(::SendMessageA(hDialog, WM_GETFONT, 0, 0)));
-    if (!page.OnInitDialog() || page.m_bEnded)
+    ::SetWindowLongPtrA(hDialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&showing));
+    // The dialog manager made the template's font and releases it with the window.
+    const SShowingStart start = showing.Begin(hDialog, reinterpret_cast<HFONT>(::SendMessageA(hDialog, WM_GETFONT, 0, 0)));
+    if (!start.bRunModalLoop || !start.bSetFocus)
         return FALSE;
     // The dialog manager would give the focus to the first tab stop even where that is an
     // unchecked radio button, which then checks itself: the page's own choice comes first.
-    if (const HWND hFocus = AfxInitialFocus(hDialog)) {
-        ::SendMessageA(hDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hFocus), TRUE);
+    if (start.hFocus != nullptr) {
+        ::SendMessageA(hDialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(start.hFocus), TRUE);
         return FALSE;
     }
     return TRUE;
 }
 
-INT_PTR CALLBACK CDialogBackEnd::DialogProc(HWND hDialog, UINT nMessage, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK DialogProc(HWND hDialog, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
     if (nMessage == WM_INITDIALOG)
-        return InitDialog(hDialog, *reinterpret_cast<CDialog*>(lParam));
-    CDialog* pPage = PageOf(hDialog);
-    if (pPage == nullptr)
+        return InitDialog(hDialog, *reinterpret_cast<CDialogShowing*>(lParam));
+    CDialogShowing* pShowing = ShowingOf(hDialog);
+    if (pShowing == nullptr)
         return FALSE;
 
     switch (nMessage) {
@@ -93,22 +69,33 @@ INT_PTR CALLBACK CDialogBackEnd::DialogProc(HWND hDialog, UINT nMessage, WPARAM 
         // Buttons (Enter and Escape come as their buttons' clicks) and accelerators are
         // commands; other notifications are not.
         if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == 1)
-            pPage->OnCommand(LOWORD(wParam));
+            pShowing->Command(LOWORD(wParam));
         return TRUE;
     case WM_HELP:
-        pPage->OnCommand(ID_HELP);
+        pShowing->Command(ID_HELP);
         return TRUE;
     case WM_DESTROY:
-        pPage->m_font.Detach();
-        pPage->EndShowing();
+        pShowing->End();
         ::SetWindowLongPtrA(hDialog, DWLP_USER, 0);
         return FALSE;
     default: {
         LRESULT lResult = 0;
-        if (!pPage->RouteMessage(nMessage, wParam, lParam, &lResult))
+        if (!pShowing->Message(nMessage, wParam, lParam, &lResult))
             return FALSE;
         ::SetWindowLongPtrA(hDialog, DWLP_MSGRESULT, lResult);
         return TRUE;
     }
     }
+}
+
+} // namespace
+
+bool AfxRunModalDialog(const SDialogTemplate& dialogTemplate, CDialogShowing& showing)
+{
+    RegisterCommonControls();
+    const std::vector<DWORD> dialogTemplateRecord = BuildDialogTemplate(dialogTemplate);
+    // The pictures are the program's resources, which the dialog manager loads from it.
+    return ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr),
+                                     reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplateRecord.data()), nullptr,
+                                     &DialogProc, reinterpret_cast<LPARAM>(&showing)) != -1;
 }

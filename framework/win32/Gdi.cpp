@@ -1,45 +1,43 @@
 // Fonts and painting on the Win32 API: GDI fonts, and a paint context between BeginPaint
 // and EndPaint.
-#include "framework/Gdi.h"
+#include "framework/BackEnd.h"
 
-#include "framework/Wnd.h"
-
-BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
+HFONT AfxCreateFont(const LOGFONT& logFont)
 {
-    if (lpLogFont == nullptr)
-        return FALSE;
-    DeleteObject();
-    m_hObject = ::CreateFontIndirectA(lpLogFont);
-    m_bOwned = m_hObject != nullptr;
-    return m_bOwned ? TRUE : FALSE;
+    return ::CreateFontIndirectA(&logFont);
 }
 
-int CFont::GetLogFont(LOGFONT* pLogFont) const
+int AfxGetLogFont(HFONT hFont, LOGFONT* pLogFont)
 {
-    if (m_hObject == nullptr || pLogFont == nullptr)
-        return 0;
-    return ::GetObjectA(m_hObject, sizeof(LOGFONT), pLogFont);
+    return ::GetObjectA(hFont, sizeof(LOGFONT), pLogFont);
 }
 
-int CDC::SetBkMode(int nBkMode)
+void AfxDeleteFont(HFONT hFont)
 {
-    return ::SetBkMode(m_hDC, nBkMode);
+    ::DeleteObject(hFont);
 }
 
-int CDC::DrawText(const std::string& strText, RECT* lpRect, UINT nFormat)
+HFONT AfxSelectFont(HDC hDC, HFONT hFont)
 {
-    if (lpRect == nullptr)
-        return 0;
-    return ::DrawTextA(m_hDC, strText.c_str(), static_cast<int>(strText.size()), lpRect, nFormat);
+    return static_cast<HFONT>(::SelectObject(hDC, hFont));
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd)
-    : m_hWnd(pWnd->m_hWnd)
+int AfxSetBkMode(HDC hDC, int nBkMode)
 {
-    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+    return ::SetBkMode(hDC, nBkMode);
 }
 
-CPaintDC::~CPaintDC()
+int AfxDrawText(HDC hDC, const std::string& strText, RECT* lpRect, UINT nFormat)
 {
-    ::EndPaint(m_hWnd, &m_ps);
+    return ::DrawTextA(hDC, strText.c_str(), static_cast<int>(strText.size()), lpRect, nFormat);
+}
+
+HDC AfxBeginPaint(HWND hWnd, PAINTSTRUCT* pPaint)
+{
+    return ::BeginPaint(hWnd, pPaint);
+}
+
+void AfxEndPaint(HWND hWnd, const PAINTSTRUCT* pPaint)
+{
+    ::EndPaint(hWnd, pPaint);
 }

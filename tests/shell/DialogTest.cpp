@@ -235,12 +235,17 @@ END_MESSAGE_MAP()
 TEST(MessageMaps, ThePageHandlerComesBeforeTheFrameworksAndTheRestFallsThrough)
 {
     COwnOkPage page;
-    EXPECT_EQ(ShowPage(page, [&](QWidget&) { page.OnCommand(IDOK); }), 4711);
+    // A command as the writer sends one, handled before the script goes on.
+    const auto command = [&page](UINT nID) {
+        page.Post(WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+        QCoreApplication::sendPostedEvents();
+    };
+    EXPECT_EQ(ShowPage(page, [&](QWidget&) { command(IDOK); }), 4711);
     EXPECT_EQ(page.m_nOwnOk, 1);
-    EXPECT_EQ(ShowPage(page, [&](QWidget&) { page.OnCommand(IDCANCEL); }), IDCANCEL);
+    EXPECT_EQ(ShowPage(page, [&](QWidget&) { command(IDCANCEL); }), IDCANCEL);
     // A command nobody handles changes nothing.
     EXPECT_EQ(ShowPage(page, [&](QWidget& window) {
-                  page.OnCommand(IDC_RADIO1);
+                  command(IDC_RADIO1);
                   EXPECT_TRUE(window.isVisible());
               }),
               LEFT_OPEN);

@@ -4,7 +4,6 @@
 
 #include "ModalScript.h"
 #include "TestSite.h"
-#include "framework/qt/DialogWindow.h"
 #include "tests/support/PageWindow.h"
 
 #include <QDialog>
@@ -61,7 +60,7 @@ private:
 // The page object behind a page's window.
 inline CDialog& PageOf(QWidget& window)
 {
-    return static_cast<CDialogWindow&>(window).Owner();
+    return *static_cast<CDialog*>(CWnd::FromHandlePermanent(HandleOf(&window)));
 }
 
 // Watches a wizard run from a thread of its own (the page may be blocked, waiting for the

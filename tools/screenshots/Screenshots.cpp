@@ -82,7 +82,7 @@ bool Render(CDialog& page, const QString& strFile, const std::function<bool()>& 
                 const QImage client = pWindow->grab().toImage();
                 bSaved = Framed(client, pWindow->windowTitle()).save(strFile);
             }
-            page.OnCommand(IDCANCEL);
+            page.Post(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
         },
         Qt::QueuedConnection);
     page.DoModal();

@@ -33,3 +33,8 @@ bool CEvent::IsSet() const
 {
     return ::WaitForSingleObject(m_pEvent->hEvent, 0) == WAIT_OBJECT_0;
 }
+
+int CEvent::GetPollDescriptor() const
+{
+    return -1;
+}
