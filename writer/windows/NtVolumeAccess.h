@@ -24,6 +24,7 @@ public:
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override;
     void Close() override;
 
+    // Which device the choice of way named: for the tests, which check it.
     const std::string& DeviceName() const { return m_strDevice; }
 
 protected:

@@ -16,6 +16,7 @@ public:
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override;
     void Close() override;
 
+    // Which drive the choice of way named: for the tests, which check it.
     int Drive() const { return m_nDrive; }
 
 private:
