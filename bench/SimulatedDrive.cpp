@@ -2,7 +2,7 @@
 #include "SimulatedDrive.h"
 
 #include "tests/support/TempDir.h"
-#include "tests/writer/LoopDevice.h"
+#include "tests/support/LoopDevice.h"
 #include "writer/DiskGeometry.h"
 
 #include <chrono>

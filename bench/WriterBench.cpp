@@ -3,23 +3,20 @@
 // so that neither profits from the other's caches. Prints the medians, the writer's extra
 // memory and the ratio of the medians; then, as root, the round on a simulated drive.
 #include "SimulatedDrive.h"
-#include "tests/support/DriveASite.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/TestInstall.h"
+#include "tests/support/TestWriteSite.h"
+#include "tests/support/WizardStateReset.h"
+#include "tests/support/WriteRun.h"
 #include "writer/DiskGeometry.h"
-#include "writer/WizardState.h"
-#include "writer/WriteThread.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstddef>
 #include <cstdlib>
-#include <filesystem>
 #include <malloc.h>
 #include <fstream>
-#include <mutex>
 #include <new>
 #include <string>
 #include <sys/mman.h>
@@ -100,34 +97,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Stands in for the writing page: counts progress and wakes the bench at the completion.
-class CCompletionLatch : public CPostTarget
-{
-public:
-    void Post(UINT nMessage, WPARAM, LPARAM) override
-    {
-        if (nMessage == WM_APP) {
-            ++m_nProgress;
-            return;
-        }
-        std::lock_guard lock(m_mutex);
-        m_bDone = true;
-        m_done.notify_all();
-    }
-    void Wait()
-    {
-        std::unique_lock lock(m_mutex);
-        m_done.wait(lock, [this] { return m_bDone; });
-    }
-    int Progress() const { return m_nProgress; }
-
-private:
-    std::atomic<int> m_nProgress{0};
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_bDone = false;
-};
-
 struct SWriterRun
 {
     double dSeconds;
@@ -139,10 +108,11 @@ struct SWriterRun
 
 SWriterRun RunWriter(const std::string& strProgram, const std::string& strTarget)
 {
-    CCompletionLatch latch;
-    const CDriveASite site(strProgram, strTarget);
+    // Each round's outcome is its own: a failure stays recorded until it is reset.
+    ResetWizardState();
+    CPostRecorder recorder;
+    const CTestWriteSite site(strProgram, strTarget);
     CWriteThread thread(site);
-    thread.SetPage(&latch);
 
     const long nHeapBefore = s_nLiveBytes.load();
     s_nPeakBytes = nHeapBefore;
@@ -151,16 +121,14 @@ SWriterRun RunWriter(const std::string& strProgram, const std::string& strTarget
     const long nAllocationsBefore = s_nAllocations.load();
 
     const Clock::time_point start = Clock::now();
-    if (!thread.CreateThread(0, 0, nullptr)) {
-        std::fprintf(stderr, "cannot start the writer thread\n");
+    if (!RunWriteToEnd(thread, recorder)) {
+        std::fprintf(stderr, "the writer thread did not start or its end was not seen\n");
         std::exit(1);
     }
-    latch.Wait();
-    WaitForSingleObject(thread.m_hThread, INFINITE);
     const double dSeconds = std::chrono::duration<double>(Clock::now() - start).count();
 
     return {dSeconds, s_nPeakBytes.load() - nHeapBefore, s_nAllocations.load() - nAllocationsBefore,
-            s_nPeakMappedBytes.load() - nMappedBefore, latch.Progress()};
+            s_nPeakMappedBytes.load() - nMappedBefore, static_cast<int>(recorder.Progress())};
 }
 
 double RunDd(const std::string& strImage, const std::string& strTarget)
@@ -197,19 +165,12 @@ int main(int argc, char** argv)
 {
     const int nRounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
 
-    std::string strDir = (std::filesystem::temp_directory_path() / "korvant-bench-XXXXXX").string();
-    if (::mkdtemp(strDir.data()) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const std::string strProgram = strDir + "/korvant-setup";
-    const std::string strImage = strDir + "/korvant-setup.000";
-    const std::string strTarget = strDir + "/floppy.img";
-
-    std::vector<char> image(DISK_SIZE);
-    for (std::size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<char>((i * 131 + i / TRACK_SIZE) & 0xFF);
-    WriteWholeFile(strImage, image);
+    const CTestInstall install;
+    const std::string strDir = install.m_dir.Path().string();
+    const std::string strProgram = install.m_strProgramPath;
+    const std::string strImage = install.m_strImagePath;
+    const std::string strTarget = install.m_dir / "floppy.img";
+    const std::vector<char> image = install.PlaceImage();
     WriteWholeFile(strTarget, std::vector<char>(DISK_SIZE));
 
     std::printf("target: %s (%s)\n", strTarget.c_str(), "ordinary file, synchronous direct writes of 9216 bytes");
@@ -245,6 +206,5 @@ int main(int argc, char** argv)
         if (RunWriter(strProgram, strDrive).nProgress != static_cast<int>(DISK_TRACKS) || g_nStatus != 0)
             std::fprintf(stderr, "simulated drive: the writer failed: %s\n", g_strError.c_str());
     });
-    std::filesystem::remove_all(strDir);
     return bDriveWritten ? 0 : 1;
 }

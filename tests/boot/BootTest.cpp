@@ -3,11 +3,10 @@
 #include "BootInQemu.h"
 
 #include "tests/support/TempDir.h"
-#include "tests/writer/PostRecorder.h"
-#include "tests/support/DriveASite.h"
+#include "tests/support/TestWriteSite.h"
+#include "tests/support/WizardStateReset.h"
+#include "tests/support/WriteRun.h"
 #include "writer/DiskGeometry.h"
-#include "writer/WizardState.h"
-#include "writer/WriteThread.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -45,19 +44,13 @@ TEST(SampleDisketteBoot, BootsAfterTheWriterHasPutItOnDriveA)
     CTempDir dir;
     const std::string strDriveA = dir / "fd0";
     WriteWholeFile(strDriveA, PatternImage(DISK_SIZE));
-    g_nDrive = 0;
-    g_nImage = 0;
-    g_nStatus = 0;
-    g_strError.clear();
+    ResetWizardState();
 
     CPostRecorder recorder;
     // The program where the build puts it, so the image it reads is the build's own.
-    const CDriveASite site(KORVANT_PROGRAM_PATH, strDriveA);
+    const CTestWriteSite site(KORVANT_PROGRAM_PATH, strDriveA);
     CWriteThread thread(site);
-    thread.SetPage(&recorder);
-    ASSERT_TRUE(thread.CreateThread(0, 0, nullptr));
-    recorder.WaitForCompletion();
-    ASSERT_EQ(WaitForSingleObject(thread.m_hThread, INFINITE), WAIT_OBJECT_0);
+    ASSERT_TRUE(RunWriteToEnd(thread, recorder));
 
     ASSERT_EQ(g_nStatus, 0) << g_strError;
     EXPECT_EQ(g_strInputFile, KORVANT_SAMPLE_IMAGE);

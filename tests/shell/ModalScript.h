@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -62,6 +64,24 @@ template <class TWidget = QWidget>
 TWidget* Control(CDialog& page, int nID)
 {
     return qobject_cast<TWidget*>(WidgetOf(page.GetDlgItem(nID)));
+}
+
+// A control's text as the page shows it.
+inline QString TextOf(CDialog& page, int nID)
+{
+    return GetWidgetText(WidgetOf(page.GetDlgItem(nID)));
+}
+
+// Alt and the letter, as the user types it, and the radio button it selects.
+inline void SelectByKey(QWidget& window, Qt::Key key, QRadioButton* pRadio)
+{
+    ASSERT_NE(pRadio, nullptr);
+    QSignalSpy toggled(pRadio, &QAbstractButton::toggled);
+    QTest::keyClick(&window, key, Qt::AltModifier);
+    if (!pRadio->isChecked()) {
+        ASSERT_TRUE(toggled.wait(2000));
+    }
+    EXPECT_TRUE(pRadio->isChecked());
 }
 
 // The window as drawn, at one image pixel per window pixel.

@@ -3,7 +3,7 @@
 #include "app/PageSequence.h"
 #include "framework/Dialog.h"
 #include "res/Resource.h"
-#include "writer/WizardState.h"
+#include "tests/support/WizardStateReset.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ protected:
     {
         s_journal.clear();
         s_steps.clear();
-        g_nStatus = 0;
+        ResetWizardState();
     }
 
     // The pages shown, in order, with the wizard built and torn down around them.
@@ -109,7 +109,7 @@ TEST_F(PageSequenceTest, FailedWriteLeadsToTheErrorPageWhateverTheCode)
         EXPECT_EQ(Run({{IDC_NEXT, {}}, {IDC_NEXT, {}}, {IDC_NEXT, [=] { g_nStatus = nStatus; }}, {IDCANCEL, {}}}),
                   (Pages{"welcome", "drive", "write", "error"}))
             << "status " << nStatus;
-        g_nStatus = 0;
+        ResetWizardState();
     }
 }
 

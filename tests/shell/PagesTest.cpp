@@ -3,43 +3,25 @@
 #include "pages/DrivePage.h"
 #include "pages/WelcomePage.h"
 #include "res/Resource.h"
-#include "writer/WizardState.h"
+#include "tests/support/WizardStateReset.h"
 
 #include <QAccessible>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 
 namespace {
-
-QString TextOf(CDialog& page, int nID)
-{
-    return GetWidgetText(WidgetOf(page.GetDlgItem(nID)));
-}
 
 QRadioButton* Radio(CDialog& page, int nID)
 {
     return Control<QRadioButton>(page, nID);
 }
 
-// Alt and the letter, as the user types it, and the radio button it selects.
-void SelectByKey(QWidget& window, Qt::Key key, QRadioButton* pRadio)
-{
-    ASSERT_NE(pRadio, nullptr);
-    QSignalSpy toggled(pRadio, &QAbstractButton::toggled);
-    QTest::keyClick(&window, key, Qt::AltModifier);
-    if (!pRadio->isChecked()) {
-        ASSERT_TRUE(toggled.wait(2000));
-    }
-    EXPECT_TRUE(pRadio->isChecked());
-}
-
 class DrivePageTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { g_nDrive = 0; }
-    void TearDown() override { g_nDrive = 0; }
+    void SetUp() override { ResetWizardState(); }
+    void TearDown() override { ResetWizardState(); }
 };
 
 TEST(WelcomePage, ShowsItsTextsAndLeavesTheWizardStateAlone)
@@ -59,7 +41,7 @@ TEST(WelcomePage, ShowsItsTextsAndLeavesTheWizardStateAlone)
     }
     EXPECT_EQ(page.m_strTitle1, "Welcome");
     EXPECT_EQ(g_nDrive, 1);
-    g_nDrive = 0;
+    ResetWizardState();
 }
 
 TEST_F(DrivePageTest, FirstShowingSelectsAAndNextStoresIt)

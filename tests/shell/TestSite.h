@@ -4,8 +4,8 @@
 #pragma once
 
 #include "pages/WritePage.h"
-#include "tests/support/TempDir.h"
-#include "writer/linux/BlockDeviceAccess.h"
+#include "tests/support/TestInstall.h"
+#include "tests/support/TestWriteSite.h"
 #include "writer/DiskGeometry.h"
 
 #include <chrono>
@@ -77,30 +77,32 @@ private:
     CWriteThread* m_pWaitingForStop = nullptr;
 };
 
-// The drive as a file, written for real, with the gate before every track.
+// The drive written for real, with the gate before every track.
 class CGatedDiskAccess : public CDiskAccess
 {
 public:
-    CGatedDiskAccess(const std::string& strPath, CTrackGate& gate, CWriteThread& writer)
-        : m_real(strPath), m_gate(gate), m_writer(writer)
+    CGatedDiskAccess(std::unique_ptr<CDiskAccess> pReal, CTrackGate& gate, CWriteThread& writer)
+        : m_pReal(std::move(pReal)), m_gate(gate), m_writer(writer)
     {
     }
 
-    bool Open(const CEvent& stopRequested) override { return m_real.Open(stopRequested); }
+    bool Open(const CEvent& stopRequested) override { return m_pReal->Open(stopRequested); }
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override
     {
         m_gate.Pass(nFirstSector / SECTORS_PER_TRACK, m_writer);
-        return m_real.WriteTrack(nFirstSector, pTrack);
+        return m_pReal->WriteTrack(nFirstSector, pTrack);
     }
-    void Close() override { m_real.Close(); }
+    void Close() override { m_pReal->Close(); }
 
 private:
-    CBlockDeviceAccess m_real;
+    std::unique_ptr<CDiskAccess> m_pReal;
     CTrackGate& m_gate;
     CWriteThread& m_writer;
 };
 
-class CTestSite : public CWriteSite
+// The shell tests' installation with its two drives and the gate; the writer of a test page
+// writes at WriteSite(), through the gate.
+class CTestSite : public CTestInstall
 {
 public:
     CTestSite()
@@ -109,23 +111,9 @@ public:
         WriteWholeFile(m_strDriveB, std::vector<char>(DISK_SIZE));
     }
 
-    // Puts an image of nBytes beside the program and returns it.
-    std::vector<char> PlaceImage(std::size_t nBytes = DISK_SIZE)
-    {
-        std::vector<char> image = PatternImage(nBytes);
-        WriteWholeFile(m_strImagePath, image);
-        return image;
-    }
-
-    std::string GetProgramPath() const override { return m_strProgramPath; }
-
-    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
-    {
-        const std::string strPath = nDrive == 0 ? m_strDriveA : nDrive == 1 ? m_strDriveB : std::string();
-        return std::make_unique<CGatedDiskAccess>(strPath, m_gate, *m_pWriter);
-    }
-
     CTrackGate& Gate() const { return m_gate; }
+    // Where the writer of a test page takes its image and its drives.
+    const CWriteSite& WriteSite() const { return m_site; }
 
     // The site the test pages of this moment write at.
     static CTestSite*& Current()
@@ -134,15 +122,16 @@ public:
         return s_pCurrent;
     }
 
-    CTempDir m_dir;
-    const std::string m_strProgramPath = m_dir / "korvant-setup";
-    const std::string m_strImagePath = m_dir / "korvant-setup.000";
     const std::string m_strDriveA = m_dir / "fd0";
     const std::string m_strDriveB = m_dir / "fd1";
     CWriteThread* m_pWriter = nullptr;  // the writer of the newest test page
 
 private:
     mutable CTrackGate m_gate;
+    const CTestWriteSite m_site{m_strProgramPath, m_strDriveA, m_strDriveB, [this](std::unique_ptr<CDiskAccess> pReal) {
+                                    return std::unique_ptr<CDiskAccess>(
+                                        std::make_unique<CGatedDiskAccess>(std::move(pReal), m_gate, *m_pWriter));
+                                }};
 };
 
 // The product's writing page, writing at the current test site.
@@ -150,7 +139,7 @@ class CTestWritePage : public CWritePage
 {
 public:
     CTestWritePage() : CTestWritePage(*CTestSite::Current()) {}
-    explicit CTestWritePage(CTestSite& site) : CWritePage(site), m_site(site) { site.m_pWriter = &m_thread; }
+    explicit CTestWritePage(CTestSite& site) : CWritePage(site.WriteSite()), m_site(site) { site.m_pWriter = &m_thread; }
 
     // A test may end the page behind its back (or never show it); a writer still held at
     // the gate must then be let go, or the end of the page object would wait for it forever.

@@ -6,7 +6,7 @@
 #include "pages/TextStatic.h"
 #include "pages/TitleStatic.h"
 #include "res/Resource.h"
-#include "writer/WizardState.h"
+#include "tests/support/WizardStateReset.h"
 
 #include <QAccessible>
 #include <QColor>
@@ -235,8 +235,7 @@ std::pair<QImage, QImage> DrawErrorPage(const std::string& strError, const std::
     CErrorPage page;
     std::pair<QImage, QImage> drawn;
     ShowPage(page, [&](QWidget& window) { drawn = {Area(page, window, IDC_TEXT2), Area(page, window, IDC_TEXT4)}; });
-    g_strError.clear();
-    g_strInputFile.clear();
+    ResetWizardState();
     return drawn;
 }
 

@@ -13,7 +13,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestBus.h"
 #include "tests/support/UdisksStandIn.h"
-#include "writer/WizardState.h"
+#include "tests/support/WizardStateReset.h"
 
 #include <gtest/gtest-spi.h>
 
@@ -21,7 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 
 #include <chrono>
 #include <cstdlib>
@@ -38,30 +37,19 @@ const Step s_wait = [](QWidget&) {};
 
 QString TextOf(QWidget& window, int nID)
 {
-    return GetWidgetText(WidgetOf(PageOf(window).GetDlgItem(nID)));
+    return TextOf(PageOf(window), nID);
 }
 
 // Alt+B on the drive page, as the user types it.
 void ChooseDriveB(QWidget& window)
 {
-    auto* pB = qobject_cast<QRadioButton*>(WidgetOf(PageOf(window).GetDlgItem(IDC_RADIO2)));
-    ASSERT_NE(pB, nullptr);
-    QSignalSpy toggled(pB, &QAbstractButton::toggled);
-    QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
-    if (!pB->isChecked()) {
-        ASSERT_TRUE(toggled.wait(2000));
-    }
+    SelectByKey(window, Qt::Key_B, Control<QRadioButton>(PageOf(window), IDC_RADIO2));
 }
 
 const Step s_driveBThenNext = [](QWidget& window) {
     ChooseDriveB(window);
     Type(window, Qt::Key_Return);
 };
-
-std::vector<char> Tracks(const std::vector<char>& image, std::size_t nTracks)
-{
-    return {image.begin(), image.begin() + static_cast<std::ptrdiff_t>(nTracks * TRACK_SIZE)};
-}
 
 class WizardTest : public ::testing::Test
 {
@@ -75,15 +63,6 @@ protected:
     {
         CTestSite::Current() = nullptr;
         ResetWizardState();
-    }
-
-    static void ResetWizardState()
-    {
-        g_nDrive = 0;
-        g_nStatus = 0;
-        g_strError.clear();
-        g_strInputFile.clear();
-        g_strOutputDevice.clear();
     }
 
     // The pages the user saw, one step taken on each, with the wizard built and torn down.
@@ -222,7 +201,7 @@ TEST_F(WizardTest, CancelDuringAWriteFinishesTheTrackAndEndsWithoutAResultPage)
     };
 
     EXPECT_EQ(Run({s_next, s_next, cancelAtTrack80}), m_toWriting);
-    std::vector<char> expected = Tracks(image, 81);
+    std::vector<char> expected = Prefix(image, 81 * TRACK_SIZE);
     expected.resize(DISK_SIZE);
     EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == expected) << "not tracks 0 to 80 of the image and nothing after";
     EXPECT_EQ(g_nStatus, 0);

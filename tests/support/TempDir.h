@@ -1,6 +1,7 @@
 // A fresh directory for one test, removed with everything in it when the test ends.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -50,6 +51,12 @@ inline void WriteWholeFile(const std::string& strPath, const std::vector<char>& 
 {
     std::ofstream out(strPath, std::ios::binary | std::ios::trunc);
     out.write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+// The first nBytes of data, or all of it where it is shorter.
+inline std::vector<char> Prefix(const std::vector<char>& data, std::size_t nBytes)
+{
+    return {data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(nBytes, data.size()))};
 }
 
 // Bytes that differ from track to track and within a track, so that a track written to

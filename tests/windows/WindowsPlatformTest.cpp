@@ -2,10 +2,10 @@
 // texts, the track buffer's memory and the program's own path.
 #include "framework/core/ModulePath.h"
 #include "framework/core/PageMemory.h"
+#include "tests/support/WizardStateReset.h"
 #include "tests/windows/MappedDrives.h"
 #include "writer/windows/NtVolumeAccess.h"
 #include "writer/windows/WindowsDiskAccess.h"
-#include "writer/WizardState.h"
 #ifndef _WIN64
 #include "writer/windows/Vwin32Access.h"
 #endif
@@ -68,7 +68,7 @@ TEST(PlatformFamily, EveryPlatformIdButNtTakesTheDiskService)
 
 TEST(SystemErrorText, IsTheSystemsOwnTextWithItsLineEnd)
 {
-    g_nStatus = 0;
+    ResetWizardState();
     RecordSystemError(ERROR_WRITE_PROTECT);
 
     EXPECT_EQ(g_nStatus, 19);

@@ -4,7 +4,6 @@
 // a drive number outside A: and B:; and on the raw volume with a track written in part.
 #include "tests/writer/WriterFixture.h"
 
-#include "framework/core/File.h"
 #include "writer/windows/NtVolumeAccess.h"
 #include "writer/windows/WindowsDiskAccess.h"
 
@@ -110,8 +109,7 @@ TEST_F(FailingDriveTest, FirstTrackFailsWithTheFamilysStatusAndText)
     EXPECT_EQ(m_counts.nCloses, 1);
     EXPECT_TRUE(posts.progress.empty());
     ExpectCleanEnd(posts);
-    CFile reopened;
-    EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
+    ExpectImageReleased();
 }
 
 TEST_F(FailingDriveTest, DriveBStillTakesTheWholeImage)

@@ -1,7 +1,7 @@
 // The 95 family's track write: how the INT 26h request is built and how its answer is read,
 // against a stand-in disk service that records the request and answers as told.
+#include "tests/support/WizardStateReset.h"
 #include "writer/DiskService.h"
-#include "writer/WizardState.h"
 #include "writer/WriteThread.h"
 
 #include <gtest/gtest.h>
@@ -66,11 +66,7 @@ public:
 class AbsoluteDiskWriteTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        g_nStatus = 0;
-        g_strError.clear();
-    }
+    void SetUp() override { ResetWizardState(); }
 
     BOOL Write(int nDrive, DWORD dwStartSector, UINT nSectors = 18)
     {

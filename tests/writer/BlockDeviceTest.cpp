@@ -1,6 +1,6 @@
 // The writer on a real block device, reached through a link as /dev/fd0 is.
-#include "LoopDevice.h"
 #include "WriterFixture.h"
+#include "tests/support/LoopDevice.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,13 +14,22 @@ protected:
     {
         WriterTest::SetUp();
         WriteWholeFile(m_strDiskette, std::vector<char>(DISK_SIZE, '\x5A'));
-        m_pLoop = std::make_unique<CLoopDevice>(m_strDiskette);
-        if (!m_pLoop->IsReady())
+        if (!InsertDiskette())
             GTEST_SKIP() << "no loop device available (needs root)";
-        std::filesystem::remove(m_strDriveA);
-        std::filesystem::create_symlink(m_pLoop->Path(), m_strDriveA);
     }
     void TearDown() override { m_pLoop.reset(); }
+
+    // The medium in m_strDiskette as the device behind drive A:'s link; false without a loop
+    // device. A test that changes the medium takes the one before out first.
+    bool InsertDiskette()
+    {
+        m_pLoop = std::make_unique<CLoopDevice>(m_strDiskette);
+        if (!m_pLoop->IsReady())
+            return false;
+        std::filesystem::remove(m_strDriveA);
+        std::filesystem::create_symlink(m_pLoop->Path(), m_strDriveA);
+        return true;
+    }
 
     const std::string m_strDiskette = m_dir / "diskette.img";
     std::unique_ptr<CLoopDevice> m_pLoop;
@@ -68,10 +77,7 @@ TEST_F(BlockDeviceTest, DeviceSmallerThanADisketteFailsAtItsEnd)
     const std::vector<char> image = PlaceImage(DISK_SIZE);
     m_pLoop.reset();
     std::filesystem::resize_file(m_strDiskette, 100 * TRACK_SIZE + 512);
-    m_pLoop = std::make_unique<CLoopDevice>(m_strDiskette);
-    ASSERT_TRUE(m_pLoop->IsReady());
-    std::filesystem::remove(m_strDriveA);
-    std::filesystem::create_symlink(m_pLoop->Path(), m_strDriveA);
+    ASSERT_TRUE(InsertDiskette());
 
     const SPostSummary posts = RunWrite();
 
@@ -80,7 +86,7 @@ TEST_F(BlockDeviceTest, DeviceSmallerThanADisketteFailsAtItsEnd)
     EXPECT_EQ(posts.progress.size(), 100u);
     m_pLoop.reset();
     const std::vector<char> medium = ReadWholeFile(m_strDiskette);
-    EXPECT_EQ(std::vector<char>(medium.begin(), medium.begin() + 100 * TRACK_SIZE), Prefix(image, 100 * TRACK_SIZE));
+    EXPECT_EQ(Prefix(medium, 100 * TRACK_SIZE), Prefix(image, 100 * TRACK_SIZE));
 }
 
 TEST_F(BlockDeviceTest, DeviceLargerThanAnyDisketteIsRefusedUntouched)
@@ -90,10 +96,7 @@ TEST_F(BlockDeviceTest, DeviceLargerThanAnyDisketteIsRefusedUntouched)
     m_pLoop.reset();
     const std::vector<char> disk(16 << 20, '\x5A');
     WriteWholeFile(m_strDiskette, disk);
-    m_pLoop = std::make_unique<CLoopDevice>(m_strDiskette);
-    ASSERT_TRUE(m_pLoop->IsReady());
-    std::filesystem::remove(m_strDriveA);
-    std::filesystem::create_symlink(m_pLoop->Path(), m_strDriveA);
+    ASSERT_TRUE(InsertDiskette());
     const CLoopDevice::SRequests before = m_pLoop->Requests();
 
     const SPostSummary posts = RunWrite();

@@ -2,6 +2,7 @@
 // system bus. Here the bus is a real dbus-daemon of the test's own (the writer finds it as
 // DBUS_SYSTEM_BUS_ADDRESS says), udisks2 is a stand-in, and the writer runs as "nobody".
 #include "tests/support/TestBus.h"
+#include "tests/support/TestInstall.h"
 #include "tests/support/UdisksStandIn.h"
 #include "writer/DiskGeometry.h"
 
@@ -18,7 +19,7 @@ struct SOutcome
     std::string strError;
 };
 
-class UdisksTest : public ::testing::Test
+class UdisksTest : public ::testing::Test, protected CTestInstall
 {
 protected:
     void SetUp() override
@@ -27,9 +28,8 @@ protected:
             GTEST_SKIP() << "needs root, to run the writer as another user";
         ASSERT_FALSE(m_bus.Address().empty()) << "dbus-daemon did not come up";
         ::chmod(m_dir.Path().c_str(), 0755);
-        m_image = PatternImage(DISK_SIZE);
-        WriteWholeFile(m_dir / "korvant-setup.000", m_image);
-        ::chmod((m_dir / "korvant-setup.000").c_str(), 0644);
+        m_image = PlaceImage();
+        ::chmod(m_strImagePath.c_str(), 0644);
         // The drive: root's alone, as /dev/sdb is on a desktop.
         WriteWholeFile(m_strDevice, std::vector<char>(DISK_SIZE));
         ::chmod(m_strDevice.c_str(), 0600);
@@ -39,12 +39,11 @@ protected:
     // link of its own, as a hand-made /dev/fd0 is.
     SOutcome RunUnprivilegedWrite()
     {
-        const std::string strProgram = m_dir / "korvant-setup";
         const std::string strLink = m_dir / "drive-a";
         std::filesystem::remove(strLink);
         std::filesystem::create_symlink(m_strDevice, strLink);
         const std::string strBus = "DBUS_SYSTEM_BUS_ADDRESS=" + m_bus.Address();
-        char* const argv[] = {const_cast<char*>(UNPRIVILEGED_WRITE), const_cast<char*>(strProgram.c_str()),
+        char* const argv[] = {const_cast<char*>(UNPRIVILEGED_WRITE), const_cast<char*>(m_strProgramPath.c_str()),
                               const_cast<char*>(strLink.c_str()), nullptr};
         char* const envp[] = {const_cast<char*>(strBus.c_str()), nullptr};
         int output[2];
@@ -73,7 +72,6 @@ protected:
     }
 
     CTestBus m_bus;
-    CTempDir m_dir;
     const std::string m_strDevice = (std::filesystem::canonical(m_dir.Path()) / "fd0").string();
     std::vector<char> m_image;
 };

@@ -1,10 +1,9 @@
 // One write as a desktop user meets it: run as "nobody", who may not open the drive itself.
 //   unprivileged-write PROGRAM DEVICE
 // writes the image beside PROGRAM to DEVICE as drive A: and prints the status and the text.
-#include "PostRecorder.h"
-#include "tests/support/DriveASite.h"
+#include "tests/support/TestWriteSite.h"
+#include "tests/support/WriteRun.h"
 #include "writer/WizardState.h"
-#include "writer/WriteThread.h"
 
 #include <cstdio>
 #include <grp.h>
@@ -21,14 +20,11 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    const CDriveASite site(argv[1], argv[2]);
+    const CTestWriteSite site(argv[1], argv[2]);
     CPostRecorder recorder;
     CWriteThread thread(site);
-    thread.SetPage(&recorder);
-    if (!thread.CreateThread(0, 0, nullptr))
+    if (!RunWriteToEnd(thread, recorder))
         return 2;
-    recorder.WaitForCompletion();
-    WaitForSingleObject(thread.m_hThread, INFINITE);
     std::printf("%d\n%s", g_nStatus, g_strError.c_str());
     return 0;
 }

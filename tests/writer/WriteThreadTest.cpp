@@ -138,8 +138,7 @@ TEST_F(WriterTest, MissingDeviceIsNotCreatedAndReleasesTheImage)
     EXPECT_FALSE(std::filesystem::exists(m_strDriveA));
     EXPECT_TRUE(posts.progress.empty());
     ExpectCleanEnd(posts);
-    CFile reopened;
-    EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
+    ExpectImageReleased();
 }
 
 TEST_F(WriterTest, FailingTrackEndsTheWriteWithTheSystemsCodeAndText)
@@ -229,13 +228,12 @@ TEST_F(WriterTest, StopFromAnotherThreadLeavesWholeTracksOnly)
     const std::vector<char> image = PlaceImage(DISK_SIZE);
     CPostRecorder recorder;
     CTestWriteThread thread(m_site);
-    thread.SetPage(&recorder);
-    ASSERT_TRUE(thread.CreateThread(0, 0, nullptr));
+    ASSERT_TRUE(StartWrite(thread, recorder));
 
     recorder.WaitForProgress(20);
     thread.Stop();
-    const SPostSummary posts = Summarize(recorder.WaitForCompletion());
-    ASSERT_EQ(WaitForSingleObject(thread.m_hThread, INFINITE), WAIT_OBJECT_0);
+    ASSERT_TRUE(WaitForWriteEnd(thread, recorder));
+    const SPostSummary posts = Summarize(recorder.Messages());
 
     const std::size_t nTracks = posts.progress.size();
     EXPECT_GE(nTracks, 20u);
@@ -317,9 +315,7 @@ TEST_F(WriterTest, FailureWhileChoosingTheDriveWithNoMemoryForItsTextReachesTheE
     PlaceImage(DISK_SIZE);
     for (const bool bFileException : {true, false}) {
         SCOPED_TRACE(bFileException ? "a file exception" : "no memory");
-        g_nStatus = 0;
-        g_strInputFile.clear();
-        g_strOutputDevice.clear();
+        ResetWizardState();
         m_counts.beforeChoose = [bFileException] {
             auto* pException = bFileException ? new CFileException(CFileException::hardIO, EIO) : nullptr;
             FailNextAllocationOfThisThread();
@@ -351,8 +347,7 @@ TEST_F(WriterTest, ReadErrorOfTheImageEndsTheWriteWithTheFileLayersText)
     EXPECT_EQ(posts.progress.size(), 3u);
     EXPECT_EQ(m_counts.nCloses, 1);
     ExpectCleanEnd(posts);
-    CFile reopened;
-    EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
+    ExpectImageReleased();
 }
 
 #endif

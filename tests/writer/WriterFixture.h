@@ -2,8 +2,12 @@
 // files standing in for drives A: and B:, and a recorder standing in for the writing page.
 #pragma once
 
-#include "PostRecorder.h"
-#include "tests/support/TempDir.h"
+#include "framework/core/File.h"
+#include "tests/support/PostRecorder.h"
+#include "tests/support/TestInstall.h"
+#include "tests/support/TestWriteSite.h"
+#include "tests/support/WizardStateReset.h"
+#include "tests/support/WriteRun.h"
 #include "writer/DiskGeometry.h"
 #include "writer/WizardState.h"
 #include "writer/WriteThread.h"
@@ -19,7 +23,6 @@
 #include "tests/windows/WineBufferPlacement.h"
 #else
 #include "SystemFaults.h"
-#include "writer/linux/BlockDeviceAccess.h"
 #endif
 
 // Counts what the writer asks of the drive, and passes every request on to the real access.
@@ -34,7 +37,7 @@ public:
         std::atomic<bool> bOpen{false};
         // Runs on the writer's thread when it closes the drive it opened: the end of the write.
         std::function<void()> beforeClose;
-        // Runs on the writer's thread when it asks for its way to the drive.
+        // Runs on the writer's thread when it is handed its way to the drive.
         std::function<void()> beforeChoose;
     };
 
@@ -67,39 +70,6 @@ private:
     SCounts& m_counts;
 };
 
-// The product's writer, aimed at the temporary installation: the program lives in the test's
-// folder and the drives are files there (under Wine, the drives the prefix maps to files).
-class CTestWriteSite : public CWriteSite
-{
-public:
-    CTestWriteSite(std::string strProgramPath, std::string strDriveA, std::string strDriveB, CSpyDiskAccess::SCounts& counts)
-        : m_strProgramPath(std::move(strProgramPath)), m_strDriveA(std::move(strDriveA)), m_strDriveB(std::move(strDriveB)), m_counts(counts)
-    {
-    }
-
-    std::string GetProgramPath() const override { return m_strProgramPath; }
-
-    std::unique_ptr<CDiskAccess> ChooseDiskAccess(int nDrive) const override
-    {
-        if (m_counts.beforeChoose)
-            m_counts.beforeChoose();
-#ifdef _WIN32
-        // The product's own choice of family, on the drives that the Wine prefix maps to files.
-        std::unique_ptr<CDiskAccess> pReal = ::ChooseDiskAccess(nDrive);
-        if (!pReal)
-            return nullptr;
-        return std::make_unique<CSpyDiskAccess>(std::move(pReal), m_counts);
-#else
-        const std::string strPath = nDrive == 0 ? m_strDriveA : nDrive == 1 ? m_strDriveB : std::string();
-        return std::make_unique<CSpyDiskAccess>(std::make_unique<CBlockDeviceAccess>(strPath), m_counts);
-#endif
-    }
-
-private:
-    std::string m_strProgramPath, m_strDriveA, m_strDriveB;
-    CSpyDiskAccess::SCounts& m_counts;
-};
-
 class CTestWriteThread : public CWriteThread
 {
 public:
@@ -111,17 +81,14 @@ private:
 #endif
 };
 
-class WriterTest : public ::testing::Test
+// The product's writer, aimed at the temporary installation: the program lives in the test's
+// folder and the drives are files there (under Wine, the drives the prefix maps to files).
+class WriterTest : public ::testing::Test, protected CTestInstall
 {
 protected:
     void SetUp() override
     {
-        g_nDrive = 0;
-        g_nImage = 0;
-        g_nStatus = 0;
-        g_strError.clear();
-        g_strInputFile.clear();
-        g_strOutputDevice.clear();
+        ResetWizardState();
 #ifdef _WIN32
         RestoreMappedDrives();
 #else
@@ -138,28 +105,17 @@ protected:
     void TearDown() override { ClearSystemFaults(); }
 #endif
 
-    // Puts an image of nBytes beside the program and returns its content.
-    std::vector<char> PlaceImage(std::size_t nBytes)
-    {
-        std::vector<char> image = PatternImage(nBytes);
-        WriteWholeFile(m_strImagePath, image);
-        return image;
-    }
-
     // Runs one write the way the writing page does: hand over the page, start, and wait
     // for the completion message and then for the thread's end.
     SPostSummary RunWrite(CPostRecorder& recorder, bool bStopFirst = false)
     {
         CTestWriteThread thread(m_site);
         m_pThread = &thread;
-        thread.SetPage(&recorder);
         if (bStopFirst)
             thread.Stop();
-        EXPECT_TRUE(thread.CreateThread(0, 0, nullptr));
-        const std::vector<SPostedMessage> messages = recorder.WaitForCompletion();
-        EXPECT_EQ(WaitForSingleObject(thread.m_hThread, INFINITE), WAIT_OBJECT_0);
+        EXPECT_TRUE(RunWriteToEnd(thread, recorder));
         m_pThread = nullptr;
-        return Summarize(messages);
+        return Summarize(recorder.Messages());
     }
 
     SPostSummary RunWrite(bool bStopFirst = false)
@@ -177,14 +133,13 @@ protected:
         EXPECT_TRUE(summary.bCompletionWellFormed);
     }
 
-    std::vector<char> Prefix(const std::vector<char>& data, std::size_t nBytes) const
+    // The writer has let go of the image: another opener gets it.
+    void ExpectImageReleased() const
     {
-        return {data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(nBytes, data.size()))};
+        CFile reopened;
+        EXPECT_TRUE(reopened.Open(m_strImagePath, CFile::modeRead)) << "the image is still held";
     }
 
-    CTempDir m_dir;
-    const std::string m_strProgramPath = m_dir / "korvant-setup";
-    const std::string m_strImagePath = m_dir / "korvant-setup.000";
 #ifdef _WIN32
     const std::string m_strDriveA = MappedDriveFile(0);
     const std::string m_strDriveB = MappedDriveFile(1);
@@ -193,6 +148,11 @@ protected:
     const std::string m_strDriveB = m_dir / "fd1";
 #endif
     CSpyDiskAccess::SCounts m_counts;
-    const CTestWriteSite m_site{m_strProgramPath, m_strDriveA, m_strDriveB, m_counts};
+    const CTestWriteSite m_site{m_strProgramPath, m_strDriveA, m_strDriveB, [this](std::unique_ptr<CDiskAccess> pReal) {
+                                    if (m_counts.beforeChoose)
+                                        m_counts.beforeChoose();
+                                    return std::unique_ptr<CDiskAccess>(
+                                        std::make_unique<CSpyDiskAccess>(std::move(pReal), m_counts));
+                                }};
     CWriteThread* m_pThread = nullptr;
 };
