@@ -14,7 +14,7 @@ std::string TextOf(int nStatus)
 
 // The codes that a failed diskette write reports and its messages name, and the table's
 // first and last rows; a code of no row reads as unknown.
-TEST(DiskStatusText, EveryCodeOfTheTableHasItsText)
+TEST(DiskStatusText, TheCodesTheSystemQuotesHaveTheirTextsAndOthersReadAsUnknown)
 {
     EXPECT_EQ(TextOf(0x01), "bad command passed to driver");
     EXPECT_EQ(TextOf(0x03), "diskette write protect error");
