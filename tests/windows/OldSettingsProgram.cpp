@@ -1,6 +1,7 @@
 // A Windows program built the way ours were before they were made to load on the oldest
 // Windows: the POSIX thread model's C++ threads, a file stream, the newer start of the common
-// controls, and the compiler's default processor. The program check must refuse it.
+// controls, and the compiler's default processor, whose floating-point compares and conditional
+// moves the Pentium lacks. The program check must refuse it.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,5 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR pszCommandLine, int nShow)
     counter.join();
     std::ifstream file(pszCommandLine);
     const auto nAvailable = file.rdbuf()->in_avail();
-    return nLength > nShow ? static_cast<int>(nAvailable) : nShow;
+    // Compared in the x87 unit, which the Pentium Pro's FCOMI compares straight into the flags.
+    const double dShare = static_cast<double>(nAvailable) / (nLength + 1.0);
+    return dShare > nShow ? static_cast<int>(nAvailable) : nShow;
 }
