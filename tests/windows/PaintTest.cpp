@@ -5,46 +5,15 @@
 // import table; everything else is the system's.
 #include "pages/WelcomePage.h"
 #include "res/Resource.h"
+#include "tools/windows-rules/ImportTable.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <cstring>
 #include <map>
 
 namespace {
-
-// Points this program's import of pszFunction from pszDll at pReplacement; returns what it
-// pointed at before, or nullptr when the program does not import it.
-void* ReplaceImport(const char* pszDll, const char* pszFunction, void* pReplacement)
-{
-    auto* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(nullptr));
-    const auto* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase);
-    const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + pDos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* pDll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + imports.VirtualAddress);
-         pDll->Name != 0; ++pDll) {
-        if (::lstrcmpiA(reinterpret_cast<const char*>(pBase + pDll->Name), pszDll) != 0)
-            continue;
-        auto* pName = reinterpret_cast<const IMAGE_THUNK_DATA*>(pBase + pDll->OriginalFirstThunk);
-        auto* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
-        for (; pName->u1.AddressOfData != 0; ++pName, ++pSlot) {
-            if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal))
-                continue;
-            const auto* pByName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(pByName->Name), pszFunction) != 0)
-                continue;
-            DWORD dwOld = 0;
-            ::VirtualProtect(&pSlot->u1.Function, sizeof(pSlot->u1.Function), PAGE_READWRITE, &dwOld);
-            void* pBefore = reinterpret_cast<void*>(pSlot->u1.Function);
-            pSlot->u1.Function = reinterpret_cast<ULONG_PTR>(pReplacement);
-            ::VirtualProtect(&pSlot->u1.Function, sizeof(pSlot->u1.Function), dwOld, &dwOld);
-            return pBefore;
-        }
-    }
-    return nullptr;
-}
 
 using PBeginPaint = HDC(WINAPI*)(HWND, LPPAINTSTRUCT);
 using PEndPaint = BOOL(WINAPI*)(HWND, const PAINTSTRUCT*);

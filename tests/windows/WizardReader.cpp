@@ -10,11 +10,7 @@
 //   unresponsive           waits until the page's thread stops answering messages
 //   gone                   waits until no page is shown
 //   resources PROGRAM      lists what the program file carries as resources
-//   place-buffer           shapes the shown page's process for its track buffer, in the
-//                          95 family, as the writer tests shape their own; held until the
-//                          next place-buffer
 #include "pages/PageFrame.h"
-#include "tests/windows/WineBufferPlacement.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -22,7 +18,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -131,8 +126,11 @@ void Page(const std::string& strTitle)
         const HWND hShown = FindPage();
         std::cout << "timeout: no page \"" << strTitle << "\" came; shown: " << (hShown != nullptr ? "a page" : "none")
                   << std::endl;
+        // The answer ends with "end" either way, so that the driver reads all of it.
         if (hShown != nullptr)
             ListPage(hShown);
+        else
+            std::cout << "end" << std::endl;
         return;
     }
     ListPage(hDialog);
@@ -222,46 +220,11 @@ void Resources(const std::string& strProgram)
     std::cout << "end" << std::endl;
 }
 
-// The wizard's own process, with the access the placement needs; closed with it.
-class CPlacedProcess
-{
-public:
-    explicit CPlacedProcess(HANDLE hProcess) : m_hProcess(hProcess), m_placement(hProcess) {}
-    ~CPlacedProcess() { ::CloseHandle(m_hProcess); }
-    CPlacedProcess(const CPlacedProcess&) = delete;
-    CPlacedProcess& operator=(const CPlacedProcess&) = delete;
-
-    std::size_t ReservedRegions() const { return m_placement.ReservedRegions(); }
-
-private:
-    HANDLE m_hProcess;
-    CWineBufferPlacement m_placement;
-};
-
-std::unique_ptr<CPlacedProcess> PlaceBuffer()
-{
-    DWORD dwProcess = 0;
-    const HWND hDialog = FindPage();
-    if (hDialog != nullptr)
-        ::GetWindowThreadProcessId(hDialog, &dwProcess);
-    const HANDLE hProcess =
-        dwProcess != 0 ? ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION, FALSE, dwProcess) : nullptr;
-    if (hProcess == nullptr) {
-        std::cout << "not placed: " << (hDialog == nullptr ? "no page is shown" : "the process cannot be opened")
-                  << std::endl;
-        return nullptr;
-    }
-    auto pPlaced = std::make_unique<CPlacedProcess>(hProcess);
-    std::cout << "placed, " << pPlaced->ReservedRegions() << " regions reserved" << std::endl;
-    return pPlaced;
-}
-
 } // namespace
 
 int main()
 {
     std::string strLine;
-    std::unique_ptr<CPlacedProcess> pPlaced;
     while (std::getline(std::cin, strLine)) {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
@@ -279,10 +242,7 @@ int main()
             Gone();
         else if (strCommand == "resources")
             Resources(strArgument);
-        else if (strCommand == "place-buffer") {
-            pPlaced.reset();
-            pPlaced = PlaceBuffer();
-        } else
+        else
             std::cout << "unknown command " << Quoted(strLine) << std::endl;
     }
     return 0;
