@@ -27,6 +27,9 @@ public:
 
     // Signalled once the thread has ended; closed when the object is destroyed.
     HANDLE m_hThread = nullptr;
+    // The system's id of the thread, where the system gives one as it starts the thread
+    // (Windows); the 95 family starts no thread without a place for it.
+    DWORD m_nThreadID = 0;
     // TRUE: the object deletes itself when its thread ends, so it must have been made with
     // new, and nobody may wait on m_hThread (it goes with the object). An owner that waits
     // for the end sets it to FALSE, as the writer's page does; only the tests keep TRUE.

@@ -46,6 +46,7 @@ struct SThreadReport
 {
     CMonitor monitor;
     std::size_t nStack = 0;
+    DWORD nThreadID = 0;
     bool bDestroyed = false;
 };
 
@@ -67,6 +68,9 @@ public:
             ::pthread_attr_getstacksize(&attr, &nStack);
             ::pthread_attr_destroy(&attr);
         }
+#endif
+#ifdef _WIN32
+        m_report.monitor.Change([&] { m_report.nThreadID = ::GetCurrentThreadId(); });
 #endif
         m_report.monitor.Change([&] { m_report.nStack = nStack; });
         return FALSE;
@@ -104,6 +108,20 @@ TEST(WinThread, FlagsAndAttributesThisPlatformCannotTakeAreRefusedNotDropped)
     EXPECT_FALSE(thread.CreateThread(0, 0, &nSecurityAttributes));
     EXPECT_EQ(thread.m_hThread, nullptr);
     EXPECT_EQ(thread.nRuns, 0);
+}
+#endif
+
+#ifdef _WIN32
+TEST(WinThread, IdIsTheOneTheSystemGaveTheThread)
+{
+    // The 95 family starts no thread without a place for its id; the place is the object's.
+    SThreadReport report;
+    CReportingThread thread(report);
+    thread.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(thread.CreateThread(0, 0, nullptr));
+    ASSERT_EQ(WaitForSingleObject(thread.m_hThread, INFINITE), WAIT_OBJECT_0);
+    EXPECT_NE(thread.m_nThreadID, 0u);
+    EXPECT_EQ(thread.m_nThreadID, report.nThreadID);
 }
 #endif
 

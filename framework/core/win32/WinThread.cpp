@@ -35,12 +35,15 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, void* lpSecu
     }
     // The C runtime's own thread start, so that the runtime is set up for the new thread. It
     // starts suspended so that m_hThread is in place before the thread can look at it; it
-    // runs at once unless the caller asked for it to wait.
-    const std::uintptr_t hThread =
-        ::_beginthreadex(lpSecurityAttrs, nStackSize, &SThread::Entry, this, dwCreateFlags | CREATE_SUSPENDED, nullptr);
+    // runs at once unless the caller asked for it to wait. The id goes to a place of its own:
+    // the runtime hands the place to CreateThread, which on the 95 family fails without one.
+    unsigned nThreadID = 0;
+    const std::uintptr_t hThread = ::_beginthreadex(lpSecurityAttrs, nStackSize, &SThread::Entry, this,
+                                                    dwCreateFlags | CREATE_SUSPENDED, &nThreadID);
     if (hThread == 0)
         return FALSE;
     m_hThread = reinterpret_cast<HANDLE>(hThread);
+    m_nThreadID = nThreadID;
     if ((dwCreateFlags & CREATE_SUSPENDED) == 0)
         ::ResumeThread(m_hThread);
     return TRUE;
