@@ -1,14 +1,15 @@
 // The framework's own texts in the multi-byte code page that the system shows them in: our
-// sources hold them as UTF-8, which is what Linux shows, while Windows shows the system's
-// ANSI code page (Windows-1252 for German).
+// sources hold them as wide strings, which Linux shows as UTF-8 and Windows in the system's
+// ANSI code page (Windows-1252 for German). Only conversions that Windows 95 has are used
+// there: it has no UTF-8 conversion at all (Microsoft KB Q175392).
 #pragma once
 
 #include <cstddef>
 #include <string>
 
-// The UTF-8 text in the system's multi-byte code page; characters the code page lacks
+// The wide text in the system's multi-byte code page; characters the code page lacks
 // become the system's stand-in.
-std::string LocalTextFromUtf8(const char* pszUtf8);
+std::string LocalTextFromWide(const wchar_t* pszWide);
 
 // The longest length up to nMax (counted from the start) that cuts the text, which is in
 // the system's multi-byte code page, between two characters.

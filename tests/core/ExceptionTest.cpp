@@ -109,7 +109,8 @@ TEST(FileException, SystemErrorsMapToTheirCauses)
     EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_HANDLE), CFileException::invalidFile);
     EXPECT_EQ(CFileException::OsErrorToException(ERROR_SHARING_VIOLATION), CFileException::sharingViolation);
     EXPECT_EQ(CFileException::OsErrorToException(ERROR_HANDLE_DISK_FULL), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_READY), CFileException::genericException);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_READY), CFileException::hardIO);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_FUNCTION), CFileException::genericException);
 #else
     EXPECT_EQ(CFileException::OsErrorToException(EIO), CFileException::hardIO);
     EXPECT_EQ(CFileException::OsErrorToException(ENOENT), CFileException::fileNotFound);

@@ -90,6 +90,8 @@ int CFileException::OsErrorToException(long lOsError)
     case ERROR_CANNOT_MAKE: return directoryFull;
     case ERROR_SEEK:
     case ERROR_NEGATIVE_SEEK: return badSeek;
+    // A medium that stops answering, as a scratched CD or a drive without its disc does.
+    case ERROR_NOT_READY:
     case ERROR_CRC:
     case ERROR_SECTOR_NOT_FOUND:
     case ERROR_READ_FAULT:

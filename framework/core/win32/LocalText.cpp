@@ -1,21 +1,16 @@
-// The framework's texts on Windows: from UTF-8 through UTF-16 into the system's ANSI code
-// page, as the system's own A functions would have them.
+// The framework's texts on Windows: from UTF-16 into the system's ANSI code page, as the
+// system's own A functions would have them, through the one conversion every Windows has.
 #include "framework/core/LocalText.h"
 
 #include "framework/core/Types.h"
 
-std::string LocalTextFromUtf8(const char* pszUtf8)
+std::string LocalTextFromWide(const wchar_t* pszWide)
 {
-    const int nWide = ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, nullptr, 0);
-    if (nWide <= 1)
-        return {};
-    std::wstring strWide(static_cast<std::size_t>(nWide), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, pszUtf8, -1, strWide.data(), nWide);
-    const int nLocal = ::WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    const int nLocal = ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, nullptr, 0, nullptr, nullptr);
     if (nLocal <= 1)
         return {};
     std::string strLocal(static_cast<std::size_t>(nLocal), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, strWide.c_str(), -1, strLocal.data(), nLocal, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, pszWide, -1, strLocal.data(), nLocal, nullptr, nullptr);
     strLocal.resize(static_cast<std::size_t>(nLocal - 1));
     return strLocal;
 }
