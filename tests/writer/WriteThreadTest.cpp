@@ -10,6 +10,17 @@
 
 #ifndef _WIN32
 #include "tests/support/FileSizeLimit.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <fcntl.h>
+#include <filesystem>
+#include <mutex>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 #endif
 
 using ::testing::ElementsAre;
@@ -332,6 +343,86 @@ TEST_F(WriterTest, FailureWhileChoosingTheDriveWithNoMemoryForItsTextReachesTheE
         EXPECT_EQ(g_strOutputDevice, "A:");
         ExpectCleanEnd(posts);
     }
+}
+
+TEST_F(WriterTest, ImageThatIsNoOrdinaryFileIsRefusedAtOnceAndALinkToOneIsWritten)
+{
+    // A pipe that nobody writes, whose plain open would wait for ever; should the writer wait
+    // there all the same, the test lets it go after a while, and fails on the time it took.
+    struct SUnblocker
+    {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool bDone = false;
+        std::thread thread;
+
+        void Start(const std::string& strPipe)
+        {
+            thread = std::thread([this, strPipe] {
+                std::unique_lock lock(mutex);
+                if (!changed.wait_for(lock, std::chrono::seconds(10), [this] { return bDone; }))
+                    ::close(::open(strPipe.c_str(), O_WRONLY | O_NONBLOCK));
+            });
+        }
+        void Finish()
+        {
+            {
+                std::lock_guard lock(mutex);
+                bDone = true;
+            }
+            changed.notify_all();
+            thread.join();
+        }
+    };
+    const auto MakeSocket = [](const std::string& strPath) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, strPath.c_str(), sizeof address.sun_path - 1);
+        EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0) << std::strerror(errno);
+        return fd;
+    };
+    for (const char* pszKind : {"pipe", "socket", "character device", "folder"}) {
+        SCOPED_TRACE(pszKind);
+        SetUp();
+        std::filesystem::remove_all(m_strImagePath);
+        int fdSocket = -1;
+        const std::string strKind = pszKind;
+        if (strKind == "pipe")
+            ASSERT_EQ(::mkfifo(m_strImagePath.c_str(), 0600), 0);
+        else if (strKind == "socket")
+            fdSocket = MakeSocket(m_strImagePath);
+        else if (strKind == "character device")
+            std::filesystem::create_symlink("/dev/zero", m_strImagePath);
+        else
+            std::filesystem::create_directory(m_strImagePath);
+
+        SUnblocker unblocker;
+        unblocker.Start(m_strImagePath);
+        const auto started = std::chrono::steady_clock::now();
+        const SPostSummary posts = RunWrite();
+        const auto took = std::chrono::steady_clock::now() - started;
+        unblocker.Finish();
+        if (fdSocket != -1)
+            ::close(fdSocket);
+
+        EXPECT_LT(took, std::chrono::seconds(5));
+        EXPECT_EQ(g_nStatus, -1);
+        EXPECT_EQ(g_strError, "Unable to open input file.");
+        EXPECT_TRUE(posts.progress.empty());
+        ExpectCleanEnd(posts);
+        EXPECT_EQ(m_counts.nOpens, 0);
+        std::filesystem::remove_all(m_strImagePath);
+    }
+
+    SetUp();
+    const std::string strElsewhere = m_strImagePath + ".real";
+    WriteWholeFile(strElsewhere, PlaceImage(DISK_SIZE));
+    std::filesystem::remove(m_strImagePath);
+    std::filesystem::create_symlink(strElsewhere, m_strImagePath);
+    RunWrite();
+    EXPECT_EQ(g_nStatus, 0);
+    EXPECT_EQ(ReadWholeFile(m_strDriveA), ReadWholeFile(strElsewhere));
 }
 
 TEST_F(WriterTest, ReadErrorOfTheImageEndsTheWriteWithTheFileLayersText)

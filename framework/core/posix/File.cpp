@@ -27,14 +27,26 @@ BOOL CFile::Open(const std::string& strFileName, UINT nOpenFlags, CFileException
         return FALSE;
     };
 
-    const int fd = ::open(strFileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    // The open itself must not wait: a named pipe waits in open() for a writer that may never
+    // come, and some devices wait for a carrier. Without blocking, those either fail or open
+    // at once, and are turned away below.
+    const int fd = ::open(strFileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd == -1)
         return fail(errno);
 
-    // Only an ordinary file can be an image; a directory or a device would read as nonsense.
+    // Only an ordinary file can be an image; a directory, a pipe, a socket or a device would
+    // read as nonsense, or never end.
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int nError = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return fail(nError);
+    }
+    // An ordinary file's reads do not heed the flag; it is cleared all the same, so that the
+    // reads are those of any other file.
+    const int nFlags = ::fcntl(fd, F_GETFL);
+    if (nFlags == -1 || ::fcntl(fd, F_SETFL, nFlags & ~O_NONBLOCK) == -1) {
+        const int nError = errno;
         ::close(fd);
         return fail(nError);
     }
