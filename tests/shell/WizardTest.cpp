@@ -256,12 +256,13 @@ protected:
                 });
             cancelled = std::chrono::steady_clock::now();
             Type(window, Qt::Key_Escape);
+            // The answerer waits on the writer's own stop request: it must be done with it
+            // while the page, and with it the writer, still exists.
+            if (answerer.joinable())
+                answerer.join();
         };
         EXPECT_EQ(Run({s_next, s_next, cancelWhileAsked}), m_toWriting);
-        const auto took = std::chrono::steady_clock::now() - cancelled;
-        if (answerer.joinable())
-            answerer.join();
-        return took;
+        return std::chrono::steady_clock::now() - cancelled;
     }
 
     void ExpectNothingWritten() const
