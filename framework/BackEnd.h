@@ -43,6 +43,11 @@ void AfxEndDialog(HWND hDialog, int nResult);
 // Queues a message for a dialog window; safe from any thread while the window exists. The
 // showing is told of it as a command (WM_COMMAND) or a message.
 void AfxPostDialogMessage(HWND hDialog, UINT nMessage, WPARAM wParam, LPARAM lParam);
+// Returns once hObject is signalled, however long that takes, while the dialog window stays
+// alive: the window system's events are served (painting, its pings, the messages other
+// programs send), the wait cursor shows, keyboard and mouse input is dropped, and so is
+// whatever was queued for the dialog itself, which would have gone with its window anyway.
+void AfxWaitKeepingAlive(HWND hDialog, HANDLE hObject);
 // One control of a dialog as its template made it.
 struct SDialogControl
 {

@@ -226,3 +226,11 @@ void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
 }
+
+void CDialog::WaitKeepingAlive(HANDLE hObject)
+{
+    if (m_hWnd != nullptr)
+        AfxWaitKeepingAlive(m_hWnd, hObject);
+    else
+        ::WaitForSingleObject(hObject, INFINITE);
+}

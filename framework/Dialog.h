@@ -51,6 +51,11 @@ protected:
     virtual void OnOK();
     // Ends the page with IDCANCEL.
     virtual void OnCancel();
+    // Waits without a time limit until hObject is signalled. The page's window stays alive
+    // meanwhile, as a window the desktop would otherwise offer to kill must: it paints and
+    // answers the window system, shows the wait cursor and takes no input, and nothing queued
+    // for the page is handled. Without a window, a plain wait.
+    void WaitKeepingAlive(HANDLE hObject);
 
     DECLARE_MESSAGE_MAP()
 

@@ -58,16 +58,18 @@ LRESULT CWritePage::OnProgress(WPARAM wParam, LPARAM)
 
 void CWritePage::OnNext()
 {
-    // The writer posts this as its last word; only its end remains, so the wait is short.
-    WaitForSingleObject(m_thread.m_hThread, INFINITE);
+    // The writer posts this as its last word; only its end remains, so the wait is short,
+    // unless the medium keeps the writer in its last request.
+    WaitKeepingAlive(m_thread.m_hThread);
     EndDialog(IDC_NEXT);
 }
 
 void CWritePage::OnCancel()
 {
-    // No message is handled while we wait: the writer never waits for this thread, so it
-    // ends within the track it is writing, and no completion can slip in meanwhile.
+    // The writer never waits for this thread, so it ends within the track it is writing; a
+    // slow medium may take long over that track, and the window stays alive meanwhile. No
+    // message of the page is handled while we wait, so no completion can slip in.
     m_thread.Stop();
-    WaitForSingleObject(m_thread.m_hThread, INFINITE);
+    WaitKeepingAlive(m_thread.m_hThread);
     CDialog::OnCancel();
 }

@@ -35,6 +35,9 @@ void RegisterCommonControls()
     (void)s_bDone;
 }
 
+// Set on a dialog while it waits in AfxWaitKeepingAlive: the pointer shows the wait cursor.
+const char s_szWaiting[] = "KorvantWaiting";
+
 CDialogShowing* ShowingOf(HWND hDialog)
 {
     return reinterpret_cast<CDialogShowing*>(::GetWindowLongPtrA(hDialog, DWLP_USER));
@@ -74,6 +77,13 @@ INT_PTR CALLBACK DialogProc(HWND hDialog, UINT nMessage, WPARAM wParam, LPARAM l
     case WM_HELP:
         pShowing->Command(ID_HELP);
         return TRUE;
+    case WM_SETCURSOR:
+        // The controls pass the question on to their dialog, so the whole page shows it.
+        if (::GetPropA(hDialog, s_szWaiting) == nullptr)
+            return FALSE;
+        ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+        ::SetWindowLongPtrA(hDialog, DWLP_MSGRESULT, TRUE);
+        return TRUE;
     case WM_DESTROY:
         pShowing->End();
         ::SetWindowLongPtrA(hDialog, DWLP_USER, 0);
@@ -98,4 +108,59 @@ bool AfxRunModalDialog(const SDialogTemplate& dialogTemplate, CDialogShowing& sh
     return ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr),
                                      reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplateRecord.data()), nullptr,
                                      &DialogProc, reinterpret_cast<LPARAM>(&showing)) != -1;
+}
+
+namespace {
+
+// What the wait lets pass: no keyboard or mouse message of any window, nor the dialog's own
+// messages that others post to it (commands, and the private ranges from WM_USER on, where
+// the writer's progress lies); whatever keeps the windows alive (painting, timers, other
+// windows' messages) is dispatched.
+bool PassesTheWait(const MSG& msg, HWND hDialog)
+{
+    const bool bInput = (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST) ||
+                        (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) ||
+                        (msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK);
+    const bool bPostedToThePage = msg.hwnd == hDialog && (msg.message == WM_COMMAND || msg.message >= WM_USER);
+    return !bInput && !bPostedToThePage;
+}
+
+} // namespace
+
+void AfxWaitKeepingAlive(HWND hDialog, HANDLE hObject)
+{
+    // Every kind of message that Windows 95 knows. The newer headers' QS_ALLINPUT also has
+    // QS_RAWINPUT, which came with Windows XP and which the older systems do not know.
+    constexpr DWORD dwEveryMessage95 = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER | QS_PAINT |
+                                       QS_SENDMESSAGE | QS_HOTKEY;
+    ::SetPropA(hDialog, s_szWaiting, reinterpret_cast<HANDLE>(1));
+    ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    bool bQuit = false;
+    int nQuitCode = 0;
+    for (;;) {
+        // Sent messages, such as another program's WM_NULL asking whether we still answer,
+        // are handled inside PeekMessage itself.
+        MSG msg{};
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                bQuit = true;
+                nQuitCode = static_cast<int>(msg.wParam);
+            } else if (PassesTheWait(msg, hDialog)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        const DWORD dwWoken = ::MsgWaitForMultipleObjects(1, &hObject, FALSE, INFINITE, dwEveryMessage95);
+        if (dwWoken == WAIT_OBJECT_0)
+            break;
+        if (dwWoken != WAIT_OBJECT_0 + 1) {
+            // The wait itself failed: the object is still waited for, if no longer alive.
+            ::WaitForSingleObject(hObject, INFINITE);
+            break;
+        }
+    }
+    ::RemovePropA(hDialog, s_szWaiting);
+    // A quit that came during the wait is for the loop that runs after it.
+    if (bQuit)
+        ::PostQuitMessage(nQuitCode);
 }

@@ -18,11 +18,15 @@
 #include <gtest/gtest-spi.h>
 
 #include <QKeyEvent>
+#include <QTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <chrono>
+#include <iostream>
+#include <optional>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -206,6 +210,124 @@ TEST_F(WizardTest, CancelDuringAWriteFinishesTheTrackAndEndsWithoutAResultPage)
     EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == expected) << "not tracks 0 to 80 of the image and nothing after";
     EXPECT_EQ(g_nStatus, 0);
     EXPECT_EQ(g_strError, "");
+}
+
+// What reaches the page's window while it waits for its writer, as its own event filter sees
+// it, and the toolkit's loop turning meanwhile, as a timer of the test's own ticks in it.
+class CWaitWatch : public QObject
+{
+public:
+    explicit CWaitWatch(QWidget& window) : m_window(window) { window.installEventFilter(this); }
+    ~CWaitWatch() override { m_window.removeEventFilter(this); }
+
+    // Ticks every 10 ms from the moment Start is called; at the fifth tick the window is
+    // asked to paint and made active again, keys are typed and the writer's messages posted;
+    // at the thirtieth the held writer is let go.
+    void Start(CDialog& page, CTrackGate& gate)
+    {
+        m_last = std::chrono::steady_clock::now();
+        m_ticker.setInterval(10);
+        QObject::connect(&m_ticker, &QTimer::timeout, [this, &page, &gate] {
+            const auto now = std::chrono::steady_clock::now();
+            m_seen.longestGap = std::max(m_seen.longestGap, now - m_last);
+            m_last = now;
+            if (++m_seen.nTicks == 5) {
+                m_bWatching = true;
+                m_seen.bWaitCursor = QApplication::overrideCursor() != nullptr &&
+                                     QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+                m_window.update();
+                m_other.show();
+                m_other.activateWindow();
+                m_window.activateWindow();
+                for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space})
+                    QTest::keyClick(&m_window, key);
+                page.Post(WM_APP, 77, 0);
+                page.Post(WM_COMMAND, IDC_NEXT, 0);
+            } else if (m_seen.nTicks == 30) {
+                m_bWatching = false;
+                m_other.hide();
+                gate.Release();
+            }
+        });
+        m_ticker.start();
+    }
+
+    struct SSeen;
+    // What was seen, the time from the last tick to the wait's end counted as a gap too.
+    SSeen Finish()
+    {
+        m_ticker.stop();
+        m_seen.longestGap = std::max(m_seen.longestGap, std::chrono::steady_clock::now() - m_last);
+        return m_seen;
+    }
+
+    struct SSeen
+    {
+        int nTicks = 0;
+        int nPaints = 0;
+        int nKeys = 0;
+        int nActivations = 0;
+        bool bWaitCursor = false;
+        std::chrono::steady_clock::duration longestGap{};
+    };
+    SSeen m_seen;
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (m_bWatching && pObject == &m_window) {
+            m_seen.nPaints += pEvent->type() == QEvent::Paint;
+            m_seen.nKeys += pEvent->type() == QEvent::KeyPress;
+            m_seen.nActivations += pEvent->type() == QEvent::WindowActivate;
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_window;
+    QWidget m_other;
+    QTimer m_ticker;
+    bool m_bWatching = false;
+    std::chrono::steady_clock::time_point m_last;
+};
+
+TEST_F(WizardTest, PageWaitingForAWriterHeldInATrackStaysAliveAndHandlesNothingOfItsOwn)
+{
+    const std::vector<char> image = m_site.PlaceImage();
+    // The writer stays in track 80 until the test lets it go, as a slow medium keeps it.
+    m_site.Gate().HoldBefore(80, false);
+    std::optional<CWaitWatch::SSeen> seen;
+    int nBarAtCancel = -1;
+    int nBarAtEnd = -1;
+    const Step cancelWhileHeld = [&](QWidget& window) {
+        ASSERT_TRUE(m_site.Gate().WaitUntilHeld());
+        CDialog& page = PageOf(window);
+        auto* pBar = Control<QProgressBar>(page, IDC_PROGRESS);
+        nBarAtCancel = pBar->value();
+        CWaitWatch watch(window);
+        watch.Start(page, m_site.Gate());
+        Type(window, Qt::Key_Escape);
+        nBarAtEnd = pBar->value();
+        seen = watch.Finish();
+    };
+
+    // A wait that stops the toolkit's loop lets the writer go only at the watchdog's limit.
+    EXPECT_EQ(Run({s_next, s_next, cancelWhileHeld}, std::chrono::seconds(10)), m_toWriting);
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_GE(seen->nTicks, 30) << "the toolkit's loop stood still while the page waited";
+    EXPECT_GT(seen->nPaints, 0) << "the page did not paint while it waited";
+    EXPECT_GT(seen->nActivations, 0) << "the window system's activation did not reach the page";
+    EXPECT_EQ(seen->nKeys, 0) << "keys typed during the wait reached the page";
+    EXPECT_TRUE(seen->bWaitCursor) << "no wait cursor while the page waited";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor outlived the wait";
+    EXPECT_EQ(nBarAtEnd, nBarAtCancel) << "a progress message was handled after Cancel";
+    std::cout << "longest time the page's loop did not turn while it waited: "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(seen->longestGap).count() << " ms"
+              << std::endl;
+    std::vector<char> expected = Prefix(image, 81 * TRACK_SIZE);
+    expected.resize(DISK_SIZE);
+    EXPECT_TRUE(ReadWholeFile(m_site.m_strDriveA) == expected) << "not tracks 0 to 80 of the image and nothing after";
+    EXPECT_EQ(g_nStatus, 0);
 }
 
 TEST_F(WizardTest, CancelAfterTheWriterEndedButBeforeItsCompletionWasHandledShowsNoResultPage)

@@ -7,7 +7,9 @@
 //   page TITLE             waits until a page whose title text is TITLE is shown, then
 //                          lists the dialog and its controls, ending with "end"
 //   bar N                  waits until the page's progress bar stands at N or beyond
-//   unresponsive           waits until the page's thread stops answering messages
+//   answers MS             waits until the page waits for its writer, then for MS milliseconds
+//                          asks it every 100 ms whether it answers (WM_NULL, 1000 ms to do so):
+//                          "answers N of M, longest L ms"
 //   gone                   waits until no page is shown
 //   resources PROGRAM      lists what the program file carries as resources
 #include "pages/PageFrame.h"
@@ -15,6 +17,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -136,20 +139,29 @@ void Page(const std::string& strTitle)
     ListPage(hDialog);
 }
 
-void Unresponsive()
+void Answers(DWORD dwFor)
 {
-    HWND hDialog = FindPage();
-    const bool bStopped = WaitFor([&] {
-        hDialog = FindPage();
-        if (hDialog == nullptr)
-            return true;
-        // A page's thread answers a message at once unless it is held; two seconds is far
-        // beyond any handler of ours but the wait for the writer.
+    // The mark the framework sets on a page while it waits for an object, as the system's
+    // own properties of a window show it to any program.
+    const auto IsWaiting = [](HWND hDialog) { return ::GetPropA(hDialog, "KorvantWaiting") != nullptr; };
+    HWND hDialog = nullptr;
+    if (!WaitFor([&] { return (hDialog = FindPage()) != nullptr && IsWaiting(hDialog); })) {
+        std::cout << "timeout: the page never waited" << std::endl;
+        return;
+    }
+    int nAsked = 0;
+    int nAnswered = 0;
+    DWORD dwLongest = 0;
+    for (const DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwFor && IsWaiting(hDialog);) {
+        const DWORD dwAsked = ::GetTickCount();
         DWORD_PTR dwResult = 0;
-        return ::SendMessageTimeoutA(hDialog, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &dwResult) == 0 &&
-               ::IsWindow(hDialog);
-    });
-    std::cout << (!bStopped ? "timeout" : hDialog == nullptr ? "gone" : "unresponsive") << std::endl;
+        nAnswered += ::SendMessageTimeoutA(hDialog, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &dwResult) != 0;
+        ++nAsked;
+        dwLongest = std::max(dwLongest, ::GetTickCount() - dwAsked);
+        // The desktop asks a window now and then, not without pause.
+        ::Sleep(100);
+    }
+    std::cout << "answers " << nAnswered << " of " << nAsked << ", longest " << dwLongest << " ms" << std::endl;
 }
 
 void Bar(int nAtLeast)
@@ -236,8 +248,8 @@ int main()
             Page(strArgument);
         else if (strCommand == "bar")
             Bar(std::atoi(strArgument.c_str()));
-        else if (strCommand == "unresponsive")
-            Unresponsive();
+        else if (strCommand == "answers")
+            Answers(static_cast<DWORD>(std::atoi(strArgument.c_str())));
         else if (strCommand == "gone")
             Gone();
         else if (strCommand == "resources")

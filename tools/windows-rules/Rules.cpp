@@ -154,6 +154,22 @@ BOOL WINAPI DeviceIoControlUnderRules(HANDLE hDevice, DWORD dwCode, LPVOID pIn, 
     return ::DeviceIoControl(hDevice, dwCode, pIn, cbIn, pOut, cbOut, pcbReturned, pOverlapped);
 }
 
+// The kinds of message that a wait for messages may name, as the documentation of 1998 lists
+// them. Newer headers put QS_RAWINPUT (Windows XP) into QS_ALLINPUT; how the older systems
+// answer a kind they do not know is not written, and the rule refuses it, so that a newer
+// kind shows in these runs rather than on the older Windows.
+DWORD WINAPI MsgWaitForMultipleObjectsUnderRules(DWORD nCount, const HANDLE* pHandles, BOOL bWaitAll,
+                                                 DWORD dwMilliseconds, DWORD dwWakeMask)
+{
+    constexpr DWORD dwKnown = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER | QS_PAINT |
+                              QS_SENDMESSAGE | QS_HOTKEY | QS_ALLPOSTMESSAGE;
+    if ((dwWakeMask & ~dwKnown) != 0) {
+        Refuse("MsgWaitForMultipleObjects", ERROR_INVALID_PARAMETER, "a kind of message that came later");
+        return WAIT_FAILED;
+    }
+    return ::MsgWaitForMultipleObjects(nCount, pHandles, bWaitAll, dwMilliseconds, dwWakeMask);
+}
+
 // A Unicode function that the 95 family has only as a stub, which fails whatever it is given.
 template <const char* pszFunction, typename TResult, typename... TArguments>
 TResult WINAPI StubOf95(TArguments...)
@@ -185,6 +201,7 @@ const SRule g_rules[] = {
     {"KERNEL32.DLL", "CloseHandle", SETTING_95, Rule(&CloseHandleUnderRules)},
     {"KERNEL32.DLL", "DeviceIoControl", SETTING_95, Rule(&DeviceIoControlUnderRules)},
     {"KERNEL32.DLL", "GetProcAddress", SETTING_95 | SETTING_NT4, Rule(&GetProcAddressUnderRules)},
+    {"USER32.DLL", "MsgWaitForMultipleObjects", SETTING_95 | SETTING_NT4, Rule(&MsgWaitForMultipleObjectsUnderRules)},
     {"KERNEL32.DLL", "CreateSemaphoreW", SETTING_95,
      Rule(&StubOf95<s_szCreateSemaphoreW, HANDLE, LPSECURITY_ATTRIBUTES, LONG, LONG, LPCWSTR>)},
     {"KERNEL32.DLL", "GetModuleHandleW", SETTING_95, Rule(&StubOf95<s_szGetModuleHandleW, HMODULE, LPCWSTR>)},

@@ -36,3 +36,6 @@ constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high)
 
 // Waits until the handle is signalled or the time (in milliseconds, or INFINITE) has passed.
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
+// A descriptor that poll(2) finds readable once the handle is signalled, for a wait that must
+// go on serving other descriptors meanwhile (a window system's); -1 if there is none.
+int GetHandlePollDescriptor(HANDLE hHandle);

@@ -1,17 +1,29 @@
-// The worker thread on Linux: a POSIX thread and a handle that is signalled at its end.
+// The worker thread on Linux: a POSIX thread and a handle that is signalled at its end, which
+// a condition variable and an eventfd both tell.
 #include "framework/core/WinThread.h"
 
 #include <algorithm>
 #include <chrono>
 #include <climits>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <pthread.h>
+#include <sys/eventfd.h>
 #include <unistd.h>
 
 class CWaitableHandle
 {
 public:
+    CWaitableHandle() = default;
+    ~CWaitableHandle()
+    {
+        if (m_fdPoll != -1)
+            ::close(m_fdPoll);
+    }
+    CWaitableHandle(const CWaitableHandle&) = delete;
+    CWaitableHandle& operator=(const CWaitableHandle&) = delete;
+
     void Signal()
     {
         {
@@ -19,7 +31,15 @@ public:
             m_bSignalled = true;
         }
         m_changed.notify_all();
+        // Nobody reads the counter, so the descriptor stays readable from now on, as the
+        // handle stays signalled.
+        if (m_fdPoll != -1) {
+            const std::uint64_t nOne = 1;
+            [[maybe_unused]] const ssize_t nWritten = ::write(m_fdPoll, &nOne, sizeof nOne);
+        }
     }
+
+    int PollDescriptor() const { return m_fdPoll; }
 
     bool Wait(DWORD dwMilliseconds)
     {
@@ -36,6 +56,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_bSignalled = false;
+    const int m_fdPoll = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
 };
 
 namespace {
@@ -130,4 +151,9 @@ DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds)
     if (hHandle == nullptr)
         return WAIT_FAILED;
     return hHandle->Wait(dwMilliseconds) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+}
+
+int GetHandlePollDescriptor(HANDLE hHandle)
+{
+    return hHandle != nullptr ? hHandle->PollDescriptor() : -1;
 }
