@@ -9,6 +9,8 @@ WINDOWS64_BUILD_DIR ?= $(BUILD_DIR)/windows64
 WINDOWS64_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake
 # The project's version, as CMakeLists.txt's project() gives it, for the name of the medium.
 VERSION := $(shell sed -n 's/^project([^ ]* VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)
+# The Debian package, which the distribution CD carries for Linux beside the Windows program.
+LINUX_PACKAGE := $(abspath $(BUILD_DIR))/korvant-setup_$(VERSION)_$(shell dpkg --print-architecture).deb
 # Where `make install` puts the program; DESTDIR, as usual, goes in front of every path.
 PREFIX ?= /usr/local
 
@@ -28,10 +30,11 @@ build: configure
 run: build
 	@$(BUILD_DIR)/korvant-setup
 
-build-windows: deps
+# The 32-bit tree makes the distribution CD, which carries the Debian package too.
+build-windows: package
 	@cmake -S . -B $(WINDOWS64_BUILD_DIR) -G Ninja $(WINDOWS64_CMAKE_FLAGS) >/dev/null
 	@cmake --build $(WINDOWS64_BUILD_DIR)
-	@cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja $(WINDOWS_CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja $(WINDOWS_CMAKE_FLAGS) -DKORVANT_LINUX_PACKAGE=$(LINUX_PACKAGE) >/dev/null
 	@cmake --build $(WINDOWS_BUILD_DIR)
 
 # The Windows tests run verbosely, so that each run shows the family it exercised, and end
@@ -51,7 +54,7 @@ install:
 
 # The Debian package, build/korvant-setup_<version>_<arch>.deb.
 package: build
-	@cd $(BUILD_DIR) && cpack
+	@cd $(BUILD_DIR) && cpack >/dev/null
 
 # The distribution CD, build/korvant-setup-<version>.iso, which the 32-bit Windows build makes.
 medium: build-windows
