@@ -3,6 +3,7 @@
 #include "framework/BackEnd.h"
 
 #include "DialogWindow.h"
+#include "Placement.h"
 #include "QtHandles.h"
 #include "framework/DialogShowing.h"
 
@@ -22,8 +23,10 @@ bool AfxRunModalDialog(const SDialogTemplate& dialogTemplate, CDialogShowing& sh
     const SShowingStart start = showing.Begin(HandleOf(pWindow.get()), hFont);
     if (start.bSetFocus && start.hFocus != nullptr)
         WidgetOf(start.hFocus)->setFocus(Qt::TabFocusReason);
-    if (start.bRunModalLoop)
+    if (start.bRunModalLoop) {
+        PlaceInTheCentre(*pWindow);
         pWindow->exec();
+    }
 
     showing.End();
     pWindow.reset();

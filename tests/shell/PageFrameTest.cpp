@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 
 #include <functional>
 #include <memory>
@@ -77,6 +78,12 @@ TEST_P(PageFrameTest, WindowCaptionAndButtonRow)
         EXPECT_FALSE(flags.testFlag(Qt::WindowMinMaxButtonsHint));
         EXPECT_TRUE(window.isModal());
         EXPECT_EQ(window.locale(), QLocale(QLocale::German, QLocale::Germany));
+        // Centred in the work area, as DS_CENTER has it; here no window manager puts a frame
+        // around the page, so the frame is the page itself.
+        const QRect area = window.screen()->availableGeometry();
+        EXPECT_LE((window.frameGeometry().center() - area.center()).manhattanLength(), 1)
+            << "the page's frame at " << window.frameGeometry().center().x() << "," << window.frameGeometry().center().y()
+            << ", the work area's centre at " << area.center().x() << "," << area.center().y();
 
         auto* pPrev = Control<QPushButton>(*pPage, IDC_PREV);
         auto* pNext = Control<QPushButton>(*pPage, IDC_NEXT);

@@ -1,0 +1,8 @@
+// A dialog's place on the toolkit: centred in the work area, as DS_CENTER has it on Windows.
+#pragma once
+
+class QWidget;
+
+// Places the window, before it is shown, so that its frame's centre is the centre of the
+// work area of the screen that the pointer is on, and keeps it so once its frame is known.
+void PlaceInTheCentre(QWidget& window);
