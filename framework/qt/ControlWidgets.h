@@ -1,6 +1,9 @@
 // The toolkit windows of ours that stand for the templates' static controls, push buttons
 // and progress bars. Group boxes and radio buttons are the toolkit's own.
 #pragma once
+#ifndef KORVANT_QT_BACK_END
+#error "framework/qt's own header: outside the Qt back end, include framework/qt/WidgetAccess.h"
+#endif
 
 #include <QLabel>
 #include <QProgressBar>

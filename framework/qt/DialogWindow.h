@@ -2,6 +2,9 @@
 // buttons' commands, the keyboard's Enter, Escape and F1, and posted messages to the
 // showing. Only the dialog layer itself uses this class.
 #pragma once
+#ifndef KORVANT_QT_BACK_END
+#error "framework/qt's own header: outside the Qt back end, include framework/qt/WidgetAccess.h"
+#endif
 
 #include "framework/DialogTemplate.h"
 

@@ -1,5 +1,8 @@
 // A dialog's place on the toolkit: centred in the work area, as DS_CENTER has it on Windows.
 #pragma once
+#ifndef KORVANT_QT_BACK_END
+#error "framework/qt's own header: outside the Qt back end, include framework/qt/WidgetAccess.h"
+#endif
 
 class QWidget;
 

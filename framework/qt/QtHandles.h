@@ -1,17 +1,18 @@
 // How the Qt back end stands behind the Windows handles: a window handle is the address of
 // its toolkit widget, a font handle owns the toolkit's font with the description it was made
-// from, and a paint context handle owns the painter of one paint. Only framework/qt and the
-// Qt-side tests include this.
+// from, and a paint context handle owns the painter of one paint. The back end's own: what
+// others may know of it is in WidgetAccess.h.
 #pragma once
+#ifndef KORVANT_QT_BACK_END
+#error "framework/qt's own header: outside the Qt back end, include framework/qt/WidgetAccess.h"
+#endif
 
-#include "framework/WinDefs.h"
+#include "WidgetAccess.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QString>
 #include <QWidget>
-
-class CWnd;
 
 struct HFONT__
 {
@@ -28,21 +29,6 @@ struct HDC__
     HFONT__* pSelected = &ownFont;
 };
 
-inline QWidget* WidgetOf(HWND hWnd)
-{
-    return reinterpret_cast<QWidget*>(hWnd);
-}
-
-inline HWND HandleOf(QWidget* pWidget)
-{
-    return reinterpret_cast<HWND>(pWidget);
-}
-
-// The widget a window object stands for now; nullptr without one.
-QWidget* WidgetOf(const CWnd* pWnd);
-
-// The window text of any control or dialog widget.
-QString GetWidgetText(const QWidget* pWidget);
 void SetWidgetText(QWidget* pWidget, const QString& strText);
 
 // The toolkit's text flags for DrawText's format: left and top aligned, and as DrawText says.

@@ -1,6 +1,9 @@
 // A page template as the Win32 dialog manager reads it: the DLGTEMPLATE record, built in
 // memory from the same template data (res/Templates.cpp) that the Qt back end lays out.
 #pragma once
+#ifndef KORVANT_WIN32_BACK_END
+#error "framework/win32's own header: it is for the Win32 back end alone"
+#endif
 
 #include "framework/DialogTemplate.h"
 

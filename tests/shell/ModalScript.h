@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "framework/qt/QtHandles.h"
+#include "framework/qt/WidgetAccess.h"
 
 #include <gtest/gtest.h>
 

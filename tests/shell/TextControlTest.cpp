@@ -1,7 +1,7 @@
 // The title and text controls, judged by what they draw: bold against plain, wrapping,
 // mnemonics, and letters alone on whatever lies beneath.
 #include "ModalScript.h"
-#include "framework/qt/Resources.h"
+#include "framework/qt/WidgetAccess.h"
 #include "pages/ErrorPage.h"
 #include "pages/TextStatic.h"
 #include "pages/TitleStatic.h"
