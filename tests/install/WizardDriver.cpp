@@ -1,12 +1,10 @@
 // Preloaded into an installed program by the install tests: goes through the wizard from the
 // keyboard as a user does, with every drive kept absent, and prints each page it sees and
 // the texts of the last one, so that a test sees which image the program found.
-#include "tests/support/PageWindow.h"
+#include "tests/support/PageDriver.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QLabel>
-#include <QPointer>
 #include <QTest>
 
 #include <cerrno>
@@ -27,15 +25,8 @@ void Say(const char* pszWhat, const QString& strText)
 
 // Once a page is up and active: Enter takes the default button (Next with drive A: chosen,
 // then the last page's button, which ends the wizard). The writing page ends by itself.
-void ActOn(const QPointer<QDialog>& pWindow)
+void ActOn(QWidget& window)
 {
-    bool bTimedOut = false;
-    QDialog* pActive = WaitUntilActive(pWindow, &bTimedOut);
-    if (bTimedOut)
-        Say("page", QStringLiteral("never became active"));
-    if (pActive == nullptr)
-        return;
-    QDialog& window = *pActive;
     const QString strTitle = PageTitle(window);
     Say("page", strTitle);
     if (strTitle == QLatin1String("Writing process"))
@@ -47,23 +38,10 @@ void ActOn(const QPointer<QDialog>& pWindow)
     QTest::keyClick(pFocus != nullptr ? pFocus : &window, Qt::Key_Return);
 }
 
-class CWizardDriver : public QObject
-{
-protected:
-    bool eventFilter(QObject* pObject, QEvent* pEvent) override
-    {
-        auto* pDialog = qobject_cast<QDialog*>(pObject);
-        if (pEvent->type() == QEvent::Show && pDialog != nullptr && pDialog->isWindow()) {
-            const QPointer<QDialog> pWindow = pDialog;
-            QMetaObject::invokeMethod(this, [pWindow] { ActOn(pWindow); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 void StartDriving()
 {
-    qApp->installEventFilter(new CWizardDriver);
+    // It drives for as long as the program runs.
+    new CPageDriver({}, &ActOn, [] { Say("page", QStringLiteral("never became active")); });
 }
 
 // Whatever drives this machine has, at /dev/fd0 and /dev/fd1 or elsewhere (a USB floppy

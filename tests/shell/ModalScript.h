@@ -4,6 +4,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/qt/WidgetAccess.h"
+#include "tests/support/PageDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -31,25 +32,15 @@ inline constexpr int LEFT_OPEN = -77;
 // script left it open. Returns DoModal's result; bRan tells whether the window ever came up.
 inline int ShowPage(CDialog& page, const std::function<void(QWidget& window)>& script, bool* pbRan = nullptr)
 {
-    bool bRan = false;
-    QMetaObject::invokeMethod(
-        qApp,
-        [&] {
-            QWidget* pWindow = QApplication::activeModalWidget();
-            if (pWindow == nullptr)
-                return;
-            bRan = true;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(pWindow));
-            script(*pWindow);
-            if (pWindow->isVisible())
-                page.EndDialog(LEFT_OPEN);
-        },
-        Qt::QueuedConnection);
+    CPageDriver driver({[&](QWidget& window) {
+                           script(window);
+                           if (window.isVisible())
+                               page.EndDialog(LEFT_OPEN);
+                       }},
+                       {}, [] { ADD_FAILURE() << "the page's window did not become active"; });
     const int nResult = page.DoModal();
-    // If the page never came up, the script is still queued: let it run now and see no page.
-    QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
     if (pbRan != nullptr)
-        *pbRan = bRan;
+        *pbRan = driver.m_nStepsTaken > 0;
     return nResult;
 }
 

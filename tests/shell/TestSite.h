@@ -4,13 +4,12 @@
 #pragma once
 
 #include "pages/WritePage.h"
+#include "tests/support/Monitor.h"
 #include "tests/support/TestInstall.h"
 #include "tests/support/TestWriteSite.h"
 #include "writer/DiskGeometry.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 
 // Holds the writer before one track: until the test releases it, or until the writing page
@@ -20,23 +19,22 @@ class CTrackGate
 public:
     void HoldBefore(unsigned nTrack, bool bUntilStop)
     {
-        std::lock_guard lock(m_mutex);
-        m_nTrack = nTrack;
-        m_bUntilStop = bUntilStop;
-        m_bReleased = false;
-        m_bHeld = false;
+        m_monitor.Change([&] {
+            m_nTrack = nTrack;
+            m_bUntilStop = bUntilStop;
+            m_bReleased = false;
+            m_bHeld = false;
+        });
     }
 
     // A writer held until the stop request gets one.
     void Release()
     {
         CWriteThread* pWaitingForStop = nullptr;
-        {
-            std::lock_guard lock(m_mutex);
+        m_monitor.Change([&] {
             m_bReleased = true;
             pWaitingForStop = m_pWaitingForStop;
-        }
-        m_changed.notify_all();
+        });
         if (pWaitingForStop != nullptr)
             pWaitingForStop->Stop();
     }
@@ -44,32 +42,34 @@ public:
     // True once the writer waits at the gate; false if it has not come within the time.
     bool WaitUntilHeld(std::chrono::seconds limit = std::chrono::seconds(60))
     {
-        std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, limit, [this] { return m_bHeld; });
+        return m_monitor.WaitUntil([this] { return m_bHeld; }, limit);
     }
 
     // On the writer's thread, before each track.
     void Pass(unsigned nTrack, CWriteThread& writer)
     {
-        std::unique_lock lock(m_mutex);
-        if (m_nTrack != nTrack || m_bReleased)
+        bool bHeldHere = false;
+        bool bUntilStop = false;
+        m_monitor.Change([&] {
+            if (m_nTrack != nTrack || m_bReleased)
+                return;
+            m_bHeld = bHeldHere = true;
+            bUntilStop = m_bUntilStop;
+            if (bUntilStop)
+                m_pWaitingForStop = &writer;
+        });
+        if (!bHeldHere)
             return;
-        m_bHeld = true;
-        m_changed.notify_all();
-        if (m_bUntilStop) {
-            m_pWaitingForStop = &writer;
-            lock.unlock();
+        if (bUntilStop) {
             writer.WaitForStopRequest();
-            lock.lock();
-            m_pWaitingForStop = nullptr;
+            m_monitor.Change([this] { m_pWaitingForStop = nullptr; });
             return;
         }
-        m_changed.wait(lock, [this] { return m_bReleased; });
+        m_monitor.WaitUntil([this] { return m_bReleased; });
     }
 
 private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
+    CMonitor m_monitor;
     std::optional<unsigned> m_nTrack;
     bool m_bUntilStop = false;
     bool m_bReleased = false;

@@ -73,7 +73,10 @@ protected:
     QStringList Run(std::deque<Step> steps, std::chrono::milliseconds limit = std::chrono::seconds(60))
     {
         CWizardWatchdog watchdog(m_site, limit);
-        CScriptedUser user(std::move(steps));
+        // With no steps left the user presses Escape, so that a wrong turn cannot keep the
+        // test waiting.
+        CPageDriver user(std::move(steps), [](QWidget& window) { Type(window, Qt::Key_Escape); },
+                         [] { ADD_FAILURE() << "a page's window did not become active"; });
         RunWizard<CWelcomePage, CDrivePage, CTestWritePage, CFinishPage, CErrorPage>();
         EXPECT_EQ(QApplication::topLevelWidgets().size(), 0) << "a page was left behind";
         return user.m_pagesSeen;

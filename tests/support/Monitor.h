@@ -3,6 +3,8 @@
 // event stand in for the standard mutex and condition variable.
 #pragma once
 
+#include <chrono>
+
 #ifdef _WIN32
 #include "framework/core/Types.h"
 #else
@@ -57,6 +59,33 @@ public:
 #else
         std::unique_lock lock(m_mutex);
         m_changed.wait(lock, condition);
+#endif
+    }
+
+    // Returns true once the condition, tested under the lock, holds; false if the time
+    // passed first.
+    template <class TCondition>
+    bool WaitUntil(TCondition condition, std::chrono::milliseconds limit)
+    {
+#ifdef _WIN32
+        const DWORD dwStart = ::GetTickCount();
+        const auto dwLimit = static_cast<DWORD>(limit.count());
+        Lock();
+        bool bHolds = condition();
+        while (!bHolds) {
+            const DWORD dwPassed = ::GetTickCount() - dwStart;
+            if (dwPassed >= dwLimit)
+                break;
+            Unlock();
+            ::WaitForSingleObject(m_hChanged, dwLimit - dwPassed);
+            Lock();
+            bHolds = condition();
+        }
+        Unlock();
+        return bHolds;
+#else
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, limit, condition);
 #endif
     }
 

@@ -11,6 +11,7 @@
 #include "framework/core/ModulePath.h"
 #include "res/Resource.h"
 #include "tests/shell/TestSite.h"
+#include "tests/support/PageDriver.h"
 #include "writer/WizardState.h"
 
 #include <QApplication>
@@ -72,19 +73,14 @@ QImage Framed(const QImage& client, const QString& strCaption)
 bool Render(CDialog& page, const QString& strFile, const std::function<bool()>& ready)
 {
     bool bSaved = false;
-    QMetaObject::invokeMethod(
-        qApp,
-        [&] {
-            QWidget* pWindow = QApplication::activeModalWidget();
-            if (pWindow != nullptr && ready()) {
-                // What the page has been sent so far is shown before the picture is taken.
-                QCoreApplication::sendPostedEvents();
-                const QImage client = pWindow->grab().toImage();
-                bSaved = Framed(client, pWindow->windowTitle()).save(strFile);
-            }
-            page.Post(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
-        },
-        Qt::QueuedConnection);
+    CPageDriver driver({[&](QWidget& window) {
+        if (ready()) {
+            // What the page has been sent so far is shown before the picture is taken.
+            QCoreApplication::sendPostedEvents();
+            bSaved = Framed(window.grab().toImage(), window.windowTitle()).save(strFile);
+        }
+        page.Post(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+    }});
     page.DoModal();
     return bSaved;
 }
