@@ -6,6 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <set>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -20,26 +23,29 @@ std::string MessageOf(const CException& e, UINT nMax = 256)
 
 TEST(FileException, EachCauseHasItsGermanTextWithTheUnnamedFile)
 {
-    const char* const expected[] = {
-        "Kein Fehler aufgetreten.",
-        "Ein unbekannter Fehler ist beim Zugriff auf eine unbenannte Datei aufgetreten.",
-        "eine unbenannte Datei wurde nicht gefunden.",
-        "eine unbenannte Datei enth\u00e4lt eine ung\u00fcltige Pfadangabe.",
-        "eine unbenannte Datei konnte nicht ge\u00f6ffnet werden, da zu viele Dateien ge\u00f6ffnet sind.",
-        "Zugriff auf eine unbenannte Datei wurde verwehrt.",
-        "Eine ung\u00fcltige Dateikennung war mit eine unbenannte Datei verbunden.",
-        "Das Verzeichnis eine unbenannte Datei konnte nicht entfernt werden, da es das aktuelle Verzeichnis ist. ",
-        "eine unbenannte Datei konnte nicht erstellt werden, da das Verzeichnis voll ist.",
-        "Positionierungsfehler auf eine unbenannte Datei.",
-        "Ein Hardware-E/A-Fehler wurde w\u00e4hrend des Zugriffs auf eine unbenannte Datei gemeldet.",
-        "Eine Zugriffsverletzung ist w\u00e4hrend des Zugriffs auf eine unbenannte Datei aufgetreten.",
-        "Eine Sperrverletzung ist w\u00e4hrend des Zugriffs auf eine unbenannte Datei aufgetreten.",
-        "Beim Zugriff auf eine unbenannte Datei wurde ein voller Datentr\u00e4ger gemeldet.",
-        "Es wurde versucht, auf eine Stelle hinter dem Ende von eine unbenannte Datei zuzugreifen.",
-    };
-    for (int nCause = CFileException::none; nCause <= CFileException::endOfFile; ++nCause)
-        EXPECT_EQ(MessageOf(CFileException(nCause)), expected[nCause]) << "cause " << nCause;
-    EXPECT_EQ(MessageOf(CFileException(99)), expected[CFileException::genericException]);
+    // Each cause has a text of its own, which names the file it is about where the file
+    // matters (all but "no error"): the given name, or the unnamed file's words.
+    std::set<std::string> texts;
+    for (int nCause = CFileException::none; nCause <= CFileException::endOfFile; ++nCause) {
+        SCOPED_TRACE("cause " + std::to_string(nCause));
+        const std::string strNamed = MessageOf(CFileException(nCause, 0, "A:\\KORVANT.000"));
+        const std::string strUnnamed = MessageOf(CFileException(nCause));
+        EXPECT_TRUE(texts.insert(strUnnamed).second) << "the text of another cause: " << strUnnamed;
+        EXPECT_EQ(strNamed.find("%1"), std::string::npos);
+        const bool bNamesTheFile = nCause != CFileException::none;
+        EXPECT_EQ(strNamed.find("A:\\KORVANT.000") != std::string::npos, bNamesTheFile) << strNamed;
+        EXPECT_EQ(strUnnamed.find("eine unbenannte Datei") != std::string::npos, bNamesTheFile) << strUnnamed;
+        const std::string strEnd = nCause == CFileException::removeCurrentDir ? ". " : ".";
+        EXPECT_EQ(strUnnamed.substr(strUnnamed.size() - strEnd.size()), strEnd) << strUnnamed;
+    }
+    // A cause the table does not know takes the generic text; the texts a failed read of the
+    // image shows, word for word.
+    EXPECT_EQ(MessageOf(CFileException(99)), MessageOf(CFileException(CFileException::genericException)));
+    EXPECT_EQ(MessageOf(CFileException(CFileException::none)), "Kein Fehler aufgetreten.");
+    EXPECT_EQ(MessageOf(CFileException(CFileException::genericException)),
+              "Ein unbekannter Fehler ist beim Zugriff auf eine unbenannte Datei aufgetreten.");
+    EXPECT_EQ(MessageOf(CFileException(CFileException::hardIO)),
+              "Ein Hardware-E/A-Fehler wurde w\u00e4hrend des Zugriffs auf eine unbenannte Datei gemeldet.");
 }
 
 TEST(FileException, NamedFileStandsInForTheName)
@@ -102,21 +108,31 @@ TEST(MemoryException, SaysThereIsNotEnoughMemory)
 
 TEST(FileException, SystemErrorsMapToTheirCauses)
 {
+    // Every system error has a cause of the table, the generic one where it has none of its
+    // own; the errors of a file that is not there, may not be read, fills its medium or fails
+    // in the hardware have theirs.
 #ifdef _WIN32
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_CRC), CFileException::hardIO);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_FILE_NOT_FOUND), CFileException::fileNotFound);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_WRITE_PROTECT), CFileException::accessDenied);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_HANDLE), CFileException::invalidFile);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_SHARING_VIOLATION), CFileException::sharingViolation);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_HANDLE_DISK_FULL), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_READY), CFileException::hardIO);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_FUNCTION), CFileException::genericException);
+    const long lLast = 2000;
+    const std::pair<long, int> own[] = {{ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
+                                        {ERROR_ACCESS_DENIED, CFileException::accessDenied},
+                                        {ERROR_HANDLE_DISK_FULL, CFileException::diskFull},
+                                        {ERROR_CRC, CFileException::hardIO},
+                                        {ERROR_NOT_READY, CFileException::hardIO}};
+    const long withoutOne[] = {ERROR_INVALID_FUNCTION, ERROR_NOT_SUPPORTED};
 #else
-    EXPECT_EQ(CFileException::OsErrorToException(EIO), CFileException::hardIO);
-    EXPECT_EQ(CFileException::OsErrorToException(ENOENT), CFileException::fileNotFound);
-    EXPECT_EQ(CFileException::OsErrorToException(EACCES), CFileException::accessDenied);
-    EXPECT_EQ(CFileException::OsErrorToException(EBADF), CFileException::invalidFile);
-    EXPECT_EQ(CFileException::OsErrorToException(ENOSPC), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(EISDIR), CFileException::genericException);
+    const long lLast = 200;
+    const std::pair<long, int> own[] = {{ENOENT, CFileException::fileNotFound},
+                                        {EACCES, CFileException::accessDenied},
+                                        {ENOSPC, CFileException::diskFull},
+                                        {EIO, CFileException::hardIO}};
+    const long withoutOne[] = {EISDIR, ENOTSUP};
 #endif
+    for (long lError = 1; lError <= lLast; ++lError) {
+        const int nCause = CFileException::OsErrorToException(lError);
+        EXPECT_TRUE(nCause > CFileException::none && nCause <= CFileException::endOfFile) << "error " << lError;
+    }
+    for (const auto& [lError, nCause] : own)
+        EXPECT_EQ(CFileException::OsErrorToException(lError), nCause) << "error " << lError;
+    for (const long lError : withoutOne)
+        EXPECT_EQ(CFileException::OsErrorToException(lError), CFileException::genericException) << "error " << lError;
 }

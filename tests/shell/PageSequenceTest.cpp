@@ -162,24 +162,23 @@ TEST_F(PageSequenceTest, NextOnTheResultPageEndsTheWizard)
               (Pages{"welcome", "drive", "write", "finish"}));
 }
 
-TEST(NextPagePositionTest, FollowsTheTransitionTable)
+TEST(NextPagePositionTest, EveryResultOfEveryPageLeadsToOnePlaceOfTheSequence)
 {
-    struct SRow
-    {
-        int nPosition, nCancel, nPrev, nNext, nOther;
-    };
-    const SRow table[] = {
-        {1, 0, 0, 2, 1},
-        {2, 0, 1, 3, 2},
-        {3, 0, 2, 4, 3},
-        {4, 0, 4, 0, 4},
-    };
-    for (const SRow& row : table) {
-        EXPECT_EQ(NextPagePosition(row.nPosition, IDCANCEL), row.nCancel) << row.nPosition;
-        EXPECT_EQ(NextPagePosition(row.nPosition, IDC_PREV), row.nPrev) << row.nPosition;
-        EXPECT_EQ(NextPagePosition(row.nPosition, IDC_NEXT), row.nNext) << row.nPosition;
-        EXPECT_EQ(NextPagePosition(row.nPosition, IDOK), row.nOther) << row.nPosition;
-        EXPECT_EQ(NextPagePosition(row.nPosition, -1), 0) << row.nPosition;
+    // From each page, whatever it ended with: leaving (IDCANCEL) and a page that could not be
+    // shown (-1) end the wizard; going on leads to the next page, and past the result page to
+    // the end; going back leads to the page before, the welcome page's to the end, and the
+    // result page shows itself again; any other code shows the same page again.
+    for (int nPosition = POS_WELCOME; nPosition <= POS_RESULT; ++nPosition) {
+        for (const int nResult : {IDCANCEL, -1, IDC_NEXT, IDC_PREV, IDOK, 0, 3, 999, 1002, 0x7FFF}) {
+            int nExpected = nPosition;
+            if (nResult == IDCANCEL || nResult == -1)
+                nExpected = POS_END;
+            else if (nResult == IDC_NEXT)
+                nExpected = nPosition == POS_RESULT ? POS_END : nPosition + 1;
+            else if (nResult == IDC_PREV)
+                nExpected = nPosition == POS_RESULT ? POS_RESULT : nPosition - 1;
+            EXPECT_EQ(NextPagePosition(nPosition, nResult), nExpected) << "page " << nPosition << ", result " << nResult;
+        }
     }
 }
 
