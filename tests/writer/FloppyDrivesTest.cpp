@@ -88,6 +88,28 @@ TEST_F(FloppyDrivesTest, WithoutAControllerTheUsbDrivesTakeAAndBInPortOrder)
               Letters("/dev/sdc", "/dev/sdb"));
 }
 
+TEST_F(FloppyDrivesTest, ThePortsNotTheOrderLibudevListsTheDrivesInGiveTheLetters)
+{
+    // Each drive's parent named after the drive, so that libudev lists sda, on the second
+    // port, before sdb, on the first.
+    const auto Listed = [](const std::string& strName, const std::string& strDevnum, const std::string& strIdPath) {
+        std::string strRecord = Disk(strName, strDevnum, strIdPath, "E: ID_TYPE=floppy\n");
+        return strRecord.replace(strRecord.find(strIdPath), strIdPath.size(), strName);
+    };
+    EXPECT_EQ(LettersWith(Listed("sda", "8:0", "pci-0000:00:14.0-usb-0:2:1.0-scsi-0:0:0:0") +
+                          Listed("sdb", "8:16", "pci-0000:00:14.0-usb-0:1:1.0-scsi-0:0:0:0")),
+              Letters("/dev/sdb", "/dev/sda"));
+}
+
+// The product's own controller drives: /dev/fd0 and /dev/fd1, here the testbed's.
+TEST_F(FloppyDrivesTest, ByDefaultTheControllersFd0IsAAndFd1IsB)
+{
+    const std::string strFd1 = Disk("fd1", "2:1", "platform-floppy.1", "E: ID_DRIVE_FLOPPY=1\n");
+    // Without the controller's paths, udev's port order would put the USB drive first.
+    EXPECT_EQ(LettersWith(s_internal + strFd1 + s_usbPort1), Letters("/dev/sdc", "/dev/fd0"));
+    EXPECT_EQ(Letters(FloppyDevicePath(0), FloppyDevicePath(1)), Letters("/dev/fd0", "/dev/fd1"));
+}
+
 TEST_F(FloppyDrivesTest, StickZipDriveAndFixedDiskNeverGetALetter)
 {
     EXPECT_EQ(LettersWith(s_stick + s_zip + s_fixed + s_partition), Letters("", ""));

@@ -4,6 +4,7 @@
 
 #include "framework/core/File.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <map>
@@ -150,6 +151,33 @@ TEST_F(WriterTest, MissingDeviceIsNotCreatedAndReleasesTheImage)
     EXPECT_TRUE(posts.progress.empty());
     ExpectCleanEnd(posts);
     ExpectImageReleased();
+}
+
+// A drive as large as the largest diskette (2.88 MB) is one; a byte more and it is not. The
+// size is written out here, not taken from the product, so that a wrong limit cannot pass.
+TEST_F(WriterTest, DriveOfTheLargestDisketteSizeIsWrittenAndOneByteMoreIsRefusedUntouched)
+{
+    constexpr long long nLargest = 2949120;
+    const std::vector<char> image = PlaceImage(DISK_SIZE);
+    for (const long long nSize : {nLargest, nLargest + 1}) {
+        SCOPED_TRACE("drive of " + std::to_string(nSize) + " bytes");
+        SetUp();
+        std::vector<char> drive(static_cast<std::size_t>(nSize), '\x5A');
+        WriteWholeFile(m_strDriveA, drive);
+
+        const SPostSummary posts = RunWrite();
+
+        if (nSize == nLargest) {
+            EXPECT_EQ(g_nStatus, 0) << g_strError;
+            std::copy(image.begin(), image.end(), drive.begin());
+        } else {
+            EXPECT_EQ(g_nStatus, -1);
+            EXPECT_EQ(g_strError, "Unable to open output device.");
+            EXPECT_EQ(m_counts.nWrites, 0);
+        }
+        EXPECT_TRUE(ReadWholeFile(m_strDriveA) == drive) << "the drive does not hold what it should";
+        ExpectCleanEnd(posts);
+    }
 }
 
 TEST_F(WriterTest, FailingTrackEndsTheWriteWithTheSystemsCodeAndText)
@@ -343,6 +371,23 @@ TEST_F(WriterTest, FailureWhileChoosingTheDriveWithNoMemoryForItsTextReachesTheE
         EXPECT_EQ(g_strOutputDevice, "A:");
         ExpectCleanEnd(posts);
     }
+}
+
+// A drive that does not open, with no memory left for the text of that failure: the failure
+// is recorded without its text, so the error page follows and not the finish page.
+TEST_F(WriterTest, DriveThatDoesNotOpenWithNoMemoryForItsTextIsStillAFailure)
+{
+    PlaceImage(DISK_SIZE);
+    std::filesystem::remove(m_strDriveA);
+    // The next allocation is the text's, as the writer records it.
+    m_counts.afterOpen = [] { FailNextAllocationOfThisThread(); };
+
+    const SPostSummary posts = RunWrite();
+
+    EXPECT_EQ(g_nStatus, -1);
+    EXPECT_EQ(g_strError, "");
+    EXPECT_EQ(g_strOutputDevice, "A:");
+    ExpectCleanEnd(posts);
 }
 
 TEST_F(WriterTest, ImageThatIsNoOrdinaryFileIsRefusedAtOnceAndALinkToOneIsWritten)

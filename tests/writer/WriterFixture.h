@@ -39,6 +39,8 @@ public:
         std::function<void()> beforeClose;
         // Runs on the writer's thread when it is handed its way to the drive.
         std::function<void()> beforeChoose;
+        // Runs on the writer's thread as the drive's open returns, before the writer acts on it.
+        std::function<void()> afterOpen;
     };
 
     CSpyDiskAccess(std::unique_ptr<CDiskAccess> pReal, SCounts& counts) : m_pReal(std::move(pReal)), m_counts(counts) {}
@@ -48,6 +50,8 @@ public:
         ++m_counts.nOpens;
         const bool bOpened = m_pReal->Open(stopRequested);
         m_counts.bOpen = bOpened;
+        if (m_counts.afterOpen)
+            m_counts.afterOpen();
         return bOpened;
     }
     bool WriteTrack(unsigned nFirstSector, const void* pTrack) override
