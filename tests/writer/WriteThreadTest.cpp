@@ -11,12 +11,11 @@
 
 #ifndef _WIN32
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/Monitor.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <fcntl.h>
 #include <filesystem>
-#include <mutex>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -396,26 +395,20 @@ TEST_F(WriterTest, ImageThatIsNoOrdinaryFileIsRefusedAtOnceAndALinkToOneIsWritte
     // there all the same, the test lets it go after a while, and fails on the time it took.
     struct SUnblocker
     {
-        std::mutex mutex;
-        std::condition_variable changed;
+        CMonitor monitor;
         bool bDone = false;
         std::thread thread;
 
         void Start(const std::string& strPipe)
         {
             thread = std::thread([this, strPipe] {
-                std::unique_lock lock(mutex);
-                if (!changed.wait_for(lock, std::chrono::seconds(10), [this] { return bDone; }))
+                if (!monitor.WaitUntil([this] { return bDone; }, std::chrono::seconds(10)))
                     ::close(::open(strPipe.c_str(), O_WRONLY | O_NONBLOCK));
             });
         }
         void Finish()
         {
-            {
-                std::lock_guard lock(mutex);
-                bDone = true;
-            }
-            changed.notify_all();
+            monitor.Change([this] { bDone = true; });
             thread.join();
         }
     };
