@@ -1,6 +1,8 @@
 // A signal that one thread gives and others wait for: once set, it stays set.
 #pragma once
 
+#include "Types.h"
+
 #include <memory>
 
 class CEvent
@@ -13,8 +15,9 @@ public:
 
     // Sets the event and lets every waiter go on, now and later.
     void SetEvent();
-    // Waits until the event has been set.
-    void Lock() const;
+    // Waits until the event has been set, or the time (in milliseconds, or INFINITE) has
+    // passed; TRUE if it was set.
+    BOOL Lock(DWORD dwTimeout = INFINITE) const;
     // Whether the event has been set; does not wait.
     bool IsSet() const;
     // A descriptor that becomes readable once the event is set, for a wait in poll(2) beside

@@ -2,6 +2,7 @@
 // eventfd for waits in poll(2).
 #include "framework/core/Event.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -42,10 +43,15 @@ void CEvent::SetEvent()
     }
 }
 
-void CEvent::Lock() const
+BOOL CEvent::Lock(DWORD dwTimeout) const
 {
     std::unique_lock lock(m_pEvent->mutex);
-    m_pEvent->set.wait(lock, [this] { return m_pEvent->bSet; });
+    const auto set = [this] { return m_pEvent->bSet; };
+    if (dwTimeout == INFINITE) {
+        m_pEvent->set.wait(lock, set);
+        return TRUE;
+    }
+    return m_pEvent->set.wait_for(lock, std::chrono::milliseconds(dwTimeout), set) ? TRUE : FALSE;
 }
 
 bool CEvent::IsSet() const

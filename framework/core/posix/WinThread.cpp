@@ -1,62 +1,24 @@
-// The worker thread on Linux: a POSIX thread and a handle that is signalled at its end, which
-// a condition variable and an eventfd both tell.
+// The worker thread on Linux: a POSIX thread and a handle that is signalled at its end.
 #include "framework/core/WinThread.h"
 
+#include "framework/core/Event.h"
+
 #include <algorithm>
-#include <chrono>
 #include <climits>
-#include <condition_variable>
-#include <cstdint>
-#include <mutex>
 #include <pthread.h>
-#include <sys/eventfd.h>
 #include <unistd.h>
 
+// The thread's end is an event: waited for with or without a time limit, or through its
+// descriptor beside a window system's.
 class CWaitableHandle
 {
 public:
-    CWaitableHandle() = default;
-    ~CWaitableHandle()
-    {
-        if (m_fdPoll != -1)
-            ::close(m_fdPoll);
-    }
-    CWaitableHandle(const CWaitableHandle&) = delete;
-    CWaitableHandle& operator=(const CWaitableHandle&) = delete;
-
-    void Signal()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_bSignalled = true;
-        }
-        m_changed.notify_all();
-        // Nobody reads the counter, so the descriptor stays readable from now on, as the
-        // handle stays signalled.
-        if (m_fdPoll != -1) {
-            const std::uint64_t nOne = 1;
-            [[maybe_unused]] const ssize_t nWritten = ::write(m_fdPoll, &nOne, sizeof nOne);
-        }
-    }
-
-    int PollDescriptor() const { return m_fdPoll; }
-
-    bool Wait(DWORD dwMilliseconds)
-    {
-        std::unique_lock lock(m_mutex);
-        if (dwMilliseconds == INFINITE) {
-            m_changed.wait(lock, [this] { return m_bSignalled; });
-            return true;
-        }
-        return m_changed.wait_for(lock, std::chrono::milliseconds(dwMilliseconds),
-                                  [this] { return m_bSignalled; });
-    }
+    void Signal() { m_ended.SetEvent(); }
+    bool Wait(DWORD dwMilliseconds) const { return m_ended.Lock(dwMilliseconds) != FALSE; }
+    int PollDescriptor() const { return m_ended.GetPollDescriptor(); }
 
 private:
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_bSignalled = false;
-    const int m_fdPoll = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    CEvent m_ended;
 };
 
 namespace {

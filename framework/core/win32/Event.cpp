@@ -24,9 +24,9 @@ void CEvent::SetEvent()
     ::SetEvent(m_pEvent->hEvent);
 }
 
-void CEvent::Lock() const
+BOOL CEvent::Lock(DWORD dwTimeout) const
 {
-    ::WaitForSingleObject(m_pEvent->hEvent, INFINITE);
+    return ::WaitForSingleObject(m_pEvent->hEvent, dwTimeout) == WAIT_OBJECT_0 ? TRUE : FALSE;
 }
 
 bool CEvent::IsSet() const
